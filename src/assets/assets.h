@@ -1,0 +1,21 @@
+// assets.h: reading 24-bit BMP pictures and turning them into the game's
+// three textures.
+#pragma once
+
+struct Image {
+    unsigned int width;
+    unsigned int height;
+    unsigned char* data;  // width * height RGB triples, bottom row first, no padding
+};
+
+// The record of the texture being loaded; released once OpenGL has its copy.
+extern Image* TextureImage;
+
+// Reads an uncompressed 24-bit BMP into image and returns 1, or prints one
+// line saying why not and returns 0. On 0 the record holds no pixel block.
+int ImageLoad(const char* filename, Image* image);
+
+// Textured surfaces show their pictures unshaded.
+void init_tex();
+// Loads the file into the texture of this name, or ends the program.
+void LoadTexture(const char* filename, int name);

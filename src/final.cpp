@@ -1,0 +1,253 @@
+// final.cpp: the game's globals and the GLUT callbacks. The state lives here
+// as plain variables with static start values; the callbacks read and write
+// it and ask for a redraw whenever something visible changed.
+#include "final.h"
+
+#include <GL/glut.h>
+
+#include <cctype>
+#include <cmath>
+
+#include "physics/physics.h"
+#include "rendering/rendering.h"
+
+// Window and camera.
+int GW = 0;                  // drawing area width in pixels, as last reshaped
+int GH = 0;                  // drawing area height in pixels, as last reshaped
+Vector3D eye(0, 1, 1);       // scene camera position, world units
+Vector3D look(0, 0, 0);      // point the scene camera looks at
+float clickedX = 0;          // normalised mouse x at the last press or drag event
+
+// Where every ball starts and what the power meter starts from.
+static const float ballStartZ = 0.52f;
+static const float fullPower = 1.0f;
+static const float meterStep = 0.07f;  // power change per meter step
+
+// Game state.
+int currentState = aiming;         // GameState of the current turn
+uint8_t framePart = 0;             // 0: the next ball is a frame's first, 1: its second
+float ballX = 0;                   // across the lane, 0 on the centre line
+float ballZ = ballStartZ;          // along the lane, decreasing towards the pins
+int ballTheta = 0;                 // aim in whole degrees, positive towards +x
+float ballSpeed = fullPower;       // meter power while powering, speed while rolling
+float ballSpeedChange = meterStep; // signed meter step
+float ballRollM[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+float* ballRollMatrix = ballRollM; // the ball's orientation, column-major
+bool useBumpers = false;
+bool shouldDrawAxes = false;
+
+static const int stepMilliseconds = 50;
+static const double sideStep = 0.006;  // ball move per "a" or "d" press
+static const int aimStep = 2;          // degrees per arrow key press
+static const int aimLimit = 45;        // degrees either side of straight
+
+// The light sits in eye coordinates, so it moves with the camera.
+void init_lighting()
+{
+    static const GLfloat lightPosition[] = {0, 1.5f, 0, 1};
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    glShadeModel(GL_SMOOTH);
+}
+
+void display()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+
+    // The meter under a fixed camera, so it stays put when the view orbits.
+    glPushMatrix();
+    gluLookAt(0, 0, 1, 0, 0, 0, 0, 1, 0);
+    drawForceMeter();
+    glPopMatrix();
+
+    glPushMatrix();
+    gluLookAt(eye.getDx(), eye.getDy(), eye.getDz(),
+              look.getDx(), look.getDy(), look.getDz(), 0, 1, 0);
+    if (shouldDrawAxes)
+        drawAxes();
+    drawFloor();
+    drawPins();
+
+    glPushMatrix();
+    glTranslatef(ballX, 0, ballZ);
+    if (ballX < -laneEdge || ballX > laneEdge)
+        glTranslatef(0, -0.02f, 0);  // down onto the gutter
+    if (currentState == aiming)
+        drawAimArrow();
+    drawBall();
+    glPopMatrix();
+    glPopMatrix();
+
+    glutSwapBuffers();
+}
+
+// The aspect ratio stays 1.0 whatever the window's shape: the picture is
+// stretched to fill it.
+void reshape(int w, int h)
+{
+    GW = w;
+    GH = h;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, 1.0, 0.1, 30.0);
+    glMatrixMode(GL_MODELVIEW);
+    glViewport(0, 0, w, h);
+    glutPostRedisplay();
+}
+
+// One step of the power meter: a triangle wave between 0 and 1 that rests
+// one step at each end.
+void changeSpeed(int)
+{
+    ballSpeed = ballSpeed + ballSpeedChange;
+    if (ballSpeed <= 0) {
+        ballSpeed = 0;
+        ballSpeedChange = meterStep;
+    } else if (ballSpeed >= 1) {
+        ballSpeed = 1;
+        ballSpeedChange = -meterStep;
+    }
+    glutPostRedisplay();
+    if (currentState == powering)
+        glutTimerFunc(stepMilliseconds, changeSpeed, 0);
+}
+
+static bool anyPinShown()
+{
+    for (Pin& pin : pins)
+        if (pin.isShown())
+            return true;
+    return false;
+}
+
+// Called by the ball step after it toggled framePart: ends the frame after a
+// strike, puts the ball back and sets up the rack for a new frame.
+void reset()
+{
+    if (framePart != 0 && !anyPinShown())
+        framePart = 0;
+
+    ballX = 0;
+    ballZ = ballStartZ;
+    ballTheta = 0;
+    currentState = aiming;
+    ballSpeed = fullPower;
+    ballSpeedChange = meterStep;
+
+    glPushMatrix();
+    glLoadIdentity();
+    glGetFloatv(GL_MODELVIEW_MATRIX, ballRollMatrix);
+    glPopMatrix();
+
+    if (framePart == 0)
+        for (Pin& pin : pins)
+            pin.reset();
+}
+
+// Folds the aim into the roll matrix, so the ball's drawn orientation does
+// not jump, and runs the first ball step at once.
+static void releaseBall()
+{
+    currentState = rolling;
+    glPushMatrix();
+    glLoadIdentity();
+    glRotatef((float)-ballTheta, 0, 1, 0);
+    glMultMatrixf(ballRollMatrix);
+    glGetFloatv(GL_MODELVIEW_MATRIX, ballRollMatrix);
+    glPopMatrix();
+    moveBall(0);
+}
+
+// A key that does not act in the current state does nothing, not even a redraw.
+void keyboard(unsigned char key, int, int)
+{
+    switch (tolower(key)) {
+    case ' ':
+        if (currentState == aiming) {
+            currentState = powering;
+            changeSpeed(0);
+        } else if (currentState == powering) {
+            releaseBall();
+        }
+        return;  // the meter or ball step asks for the redraw
+    case 'a':
+        if (currentState != aiming)
+            return;
+        ballX = (float)(ballX - sideStep);
+        if (ballX < -laneEdge)
+            ballX = (float)-laneEdge;
+        break;
+    case 'd':
+        if (currentState != aiming)
+            return;
+        ballX = (float)(ballX + sideStep);
+        if (ballX > laneEdge)
+            ballX = (float)laneEdge;
+        break;
+    case 'b':
+        if (currentState != aiming)
+            return;
+        useBumpers = (useBumpers + 1) & 1;
+        break;
+    case 'z':
+        shouldDrawAxes = (shouldDrawAxes + 1) & 1;
+        break;
+    default:
+        return;
+    }
+    glutPostRedisplay();
+}
+
+void specialKeyboard(int key, int, int)
+{
+    if (currentState != aiming)
+        return;
+    if (key == GLUT_KEY_LEFT) {
+        ballTheta = ballTheta - aimStep;
+        if (ballTheta < -aimLimit)
+            ballTheta = -aimLimit;
+    } else if (key == GLUT_KEY_RIGHT) {
+        ballTheta = ballTheta + aimStep;
+        if (ballTheta > aimLimit)
+            ballTheta = aimLimit;
+    } else {
+        return;
+    }
+    glutPostRedisplay();
+}
+
+// The orbit's limits, 55 and 125 degrees, in radians.
+static const double lowestOrbitAngle = 0.9599310885968813;
+static const double highestOrbitAngle = 2.1816615649929116;
+
+// Horizontal mouse position: 0 at the window's centre, one unit per GH / 4
+// pixels. A window of height 0 gives infinity or NaN, which the orbit's
+// range test then rejects.
+static double normalisedX(int x)
+{
+    return (4.0 * x - 2 * GW) / GH;
+}
+
+void mouse(int, int state, int x, int)
+{
+    if (state == GLUT_DOWN)
+        clickedX = (float)normalisedX(x);
+}
+
+// Swings the eye around the vertical axis by the horizontal drag, in
+// radians; a move that would reach a limit is dropped whole.
+void mouseMove(int x, int)
+{
+    const float delta = (float)(normalisedX(x) - clickedX);
+    Vector3D flat(eye.getDx(), 0, eye.getDz());
+    const float angle = acosf(flat.unitVector().getDx());
+    const float newAngle = angle + delta;
+    if (newAngle > lowestOrbitAngle && newAngle < highestOrbitAngle) {
+        const float r = flat.magnitude();
+        eye = Vector3D(cosf(newAngle) * r, eye.getDy(), sinf(newAngle) * r);
+        glutPostRedisplay();
+    }
+    clickedX = (float)normalisedX(x);
+}

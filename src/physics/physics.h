@@ -1,0 +1,68 @@
+// physics.h: the pins, the ball step and pins knocking pins. Everything here
+// advances in whole ball steps of 50 ms, never in elapsed time.
+#pragma once
+
+#include "vector3d.h"
+
+// Degrees are turned into radians as angle * pi / 180, in double, in that order.
+inline constexpr double pi = 3.141592653589793;
+
+// Where a falling pin turns: it tilts as a rigid body about a horizontal
+// axis through a pivot on the edge of its foot. A point p of the upright
+// pin, relative to its base centre, lies at
+//     pivot + R(p + (offX, 0, offZ)),  pivot = (x - offX, 0, z - offZ),
+// R turning by fallAngle degrees about axis. Collision and drawing both use
+// this one frame, so what is seen is what strikes.
+struct TiltFrame {
+    float offX;
+    float offZ;
+    Vector3D axis;
+};
+
+class Pin {
+public:
+    Pin();
+    Pin(float x, float z);
+
+    void init(float x, float z);
+    void show();
+    void hide();
+    bool isShown();
+    // Upright again at its rack place.
+    void reset();
+    bool isFalling();
+    // Starts the fall at the rate of the moment; a falling pin keeps its fall.
+    void setFallDirection(Vector3D direction);
+    // From this pin's contact point to the ball's centre.
+    Vector3D directionToBall();
+    bool isTouchingBall();
+    // One ball step: tilt further, knock upright neighbours, vanish past 80.
+    void doFall();
+    // Tests this upright pin against the falling pin and sets it falling
+    // if one of the falling pin's top corners lies in its box.
+    void detectPinCollision(const Pin& falling);
+    TiltFrame tiltFrame() const;
+    void draw();
+
+private:
+    bool shown;
+    float x;
+    float z;
+    float fallAngle;        // degrees, 0 while upright
+    Vector3D fallDirection; // tilt direction; its length is degrees per step
+
+    friend class PinInspector;  // lets tests set and read a pin's fields
+};
+
+// The rack, head pin first, row by row, each row from +x to -x. This is also
+// the order in which the pins are treated, tested and drawn.
+extern Pin pins[10];
+
+// Bounds in the order x-low, x-high, y-low, y-high, z-low, z-high, all
+// included; a NaN component is outside.
+bool pointInBox(Vector3D point, float xLow, float xHigh, float yLow,
+                float yHigh, float zLow, float zHigh);
+
+// One ball step, a GLUT timer callback; re-arms itself until the ball is
+// past the end of the lane and no pin is falling.
+void moveBall(int value);

@@ -1,0 +1,98 @@
+// pin.cpp: one pin's state and fall, and the rack of ten.
+#include "physics/physics.h"
+
+#include "final.h"
+
+Pin pins[10] = {
+    Pin(0.0f, -1.3f),
+    Pin(0.084f, -1.44525f),   Pin(-0.084f, -1.44525f),
+    Pin(0.168f, -1.5905f),    Pin(0.0f, -1.5905f),     Pin(-0.168f, -1.5905f),
+    Pin(0.252f, -1.73575f),   Pin(0.084f, -1.73575f),
+    Pin(-0.084f, -1.73575f),  Pin(-0.252f, -1.73575f),
+};
+
+static const float contactHeight = 0.105f;    // on the pin's axis, half its height
+static const float ballCentreHeight = 0.06013f;
+static const float touchDistance = 0.09303f;  // ball radius plus pivot offset
+static const float pivotOffset = 0.0329f;
+static const double slowestFall = 5.0;        // degrees per step at speed 0
+static const double fallPerSpeed = 10.0;      // more degrees per unit of speed
+static const float vanishingTilt = 80;
+
+Pin::Pin() : fallDirection(0, 0, 0) { init(0, 0); }
+
+Pin::Pin(float x, float z) : fallDirection(0, 0, 0) { init(x, z); }
+
+void Pin::init(float x, float z)
+{
+    shown = true;
+    this->x = x;
+    this->z = z;
+    fallAngle = 0;
+}
+
+void Pin::show() { shown = true; }
+void Pin::hide() { shown = false; }
+bool Pin::isShown() { return shown; }
+
+void Pin::reset()
+{
+    shown = true;
+    fallAngle = 0;
+    fallDirection = Vector3D(0, 0, 0);
+}
+
+bool Pin::isFalling()
+{
+    return shown && !(fallDirection == Vector3D(0, 0, 0));
+}
+
+// The rate comes from the ball's speed now: pins felled late in a roll fall
+// more slowly, and a pin knocked by a neighbour takes its direction only.
+void Pin::setFallDirection(Vector3D direction)
+{
+    if (!(fallDirection == Vector3D(0, 0, 0)))
+        return;
+    const float rate = (float)(slowestFall + ballSpeed * fallPerSpeed);
+    fallDirection = direction.unitVector() * rate;
+}
+
+Vector3D Pin::directionToBall()
+{
+    return Vector3D(ballX, ballCentreHeight, ballZ) - Vector3D(x, contactHeight, z);
+}
+
+bool Pin::isTouchingBall()
+{
+    return directionToBall().magnitude() <= touchDistance;
+}
+
+// Neighbours are tested at the new angle, even in the step in which this
+// pin vanishes; an upright pin strikes nothing.
+void Pin::doFall()
+{
+    if (!shown)
+        return;
+    fallAngle += fallDirection.magnitude();
+    for (Pin& other : pins)
+        if (&other != this && other.shown && other.fallDirection == Vector3D(0, 0, 0))
+            other.detectPinCollision(*this);
+    if (fallAngle < -vanishingTilt || fallAngle > vanishingTilt)
+        hide();
+}
+
+// A component of exactly 0 puts the pivot on the negative side. A fall with
+// no horizontal part (the ball dead above the pin's axis) tilts down the
+// lane, away from the player.
+TiltFrame Pin::tiltFrame() const
+{
+    Vector3D direction = fallDirection;
+    const float dx = direction.getDx();
+    const float dz = direction.getDz();
+    TiltFrame frame;
+    frame.offX = dx > 0 ? -pivotOffset : pivotOffset;
+    frame.offZ = dz > 0 ? -pivotOffset : pivotOffset;
+    frame.axis = (dx == 0 && dz == 0) ? Vector3D(-1, 0, 0)
+                                      : Vector3D(dz, 0, -dx).unitVector();
+    return frame;
+}
