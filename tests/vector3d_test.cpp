@@ -27,7 +27,7 @@ TEST(Vector3D, RotatesAboutEachAxisAndATiltedOne)
         {"x about z", Vector3D(1, 0, 0), half, Vector3D(0, 0, 1), Vector3D(0, 1, 0)},
         {"y about x", Vector3D(0, 1, 0), half, Vector3D(1, 0, 0), Vector3D(0, 0, 1)},
         {"zero angle", Vector3D(0.3f, -2, 5), 0, tilted, Vector3D(0.3f, -2, 5)},
-        {"tilted axis", Vector3D(0.3f, -2, 5), 0.7f, tilted, Vector3D(3.73694f, -3.42669f, 1.82546f)},
+        {"tilted axis", Vector3D(0.3f, -2, 5), 0.7f, tilted, Vector3D(3.40041f, -2.14532f, 3.59511f)},
     };
     for (const Case& c : cases) {
         Vector3D v = c.v;
