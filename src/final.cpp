@@ -36,7 +36,6 @@ float* ballRollMatrix = ballRollM; // the ball's orientation, column-major
 bool useBumpers = false;
 bool shouldDrawAxes = false;
 
-static const int stepMilliseconds = 50;
 static const double sideStep = 0.006;  // ball move per "a" or "d" press
 static const int aimStep = 2;          // degrees per arrow key press
 static const int aimLimit = 45;        // degrees either side of straight

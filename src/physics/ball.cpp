@@ -16,7 +16,6 @@ static const double bumperLine = 0.23037; // lane edge less the ball's radius
 static const double gutterLine = 0.3405;  // centre line of a gutter
 static const double spinPerStep = 200;    // degrees per unit of step length
 static const double endOfLane = -2.2;
-static const int stepMilliseconds = 50;
 
 static float aimRadians()
 {
