@@ -2,6 +2,7 @@
 #include <GL/gl.h>
 
 #include "final.h"
+#include "rendering/rendering.h"
 
 // Under the fixed overlay camera the plane z = 0 lies one unit in front of
 // the eye; the meter sits centred in the lower part of the view.

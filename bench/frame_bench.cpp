@@ -1,0 +1,72 @@
+// frame_bench.cpp: what one whole frame costs on Mesa's software renderer,
+// against the same frame's spheres alone (the ball and the ten pins, at the
+// game's 40 x 40 detail), so the cost of everything else shows.
+// Run from the build folder, where the textures are:
+//     xvfb-run -a bench/frame_bench
+#include <benchmark/benchmark.h>
+
+#include <GL/glut.h>
+
+#include "final.h"
+#include "game_window.h"
+#include "rendering/rendering.h"
+
+// The time column gives milliseconds per frame, in wall-clock time: the
+// renderer draws on its own threads. This adds frames per second.
+static void reportFramesPerSecond(benchmark::State& state)
+{
+    state.counters["fps"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+// display() as the game calls it: clear, meter, lane, pins, arrow, ball, swap.
+static void wholeFrame(benchmark::State& state)
+{
+    restoreStartState();
+    for (auto _ : state) {
+        display();
+        glFinish();
+    }
+    reportFramesPerSecond(state);
+}
+BENCHMARK(wholeFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The ten pins and the ball where the start frame has them, under the same
+// camera, with nothing else: no lane, overlays or swap. The depth buffer is
+// cleared, or every sphere after the first round would fail the depth test.
+static void spheresAlone(benchmark::State& state)
+{
+    restoreStartState();
+    for (auto _ : state) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glPushMatrix();
+        gluLookAt(eye.getDx(), eye.getDy(), eye.getDz(), look.getDx(), look.getDy(), look.getDz(), 0, 1, 0);
+        drawPins();
+        glTranslatef(ballX, 0, ballZ);
+        drawBall();
+        glPopMatrix();
+        glFinish();
+    }
+    reportFramesPerSecond(state);
+}
+BENCHMARK(spheresAlone)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What every frame pays before drawing anything: the clear and the swap.
+static void clearAndSwap(benchmark::State& state)
+{
+    for (auto _ : state) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glutSwapBuffers();
+        glFinish();
+    }
+    reportFramesPerSecond(state);
+}
+BENCHMARK(clearAndSwap)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    openGameWindow(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
