@@ -10,16 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
 #include <thread>
-
-namespace fs = std::filesystem;
-
-void sleepSeconds(double seconds)
-{
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
 
 // Asks done() every 20 ms until it says yes; false if the time runs out first.
 static bool pollUntil(double seconds, const std::function<bool()>& done)
@@ -28,160 +19,106 @@ static bool pollUntil(double seconds, const std::function<bool()>& done)
     while (!done()) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
-        sleepSeconds(0.02);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;
 }
 
-// Xvfb picks a free display number itself and writes it to the pipe once it
-// accepts connections.
-static pid_t startServer(std::string& displayName)
+// Runs argv in folder with its stdout and stderr on the given files, in a
+// child that dies with this test program: nothing outlives a crashed test.
+static pid_t spawn(std::vector<const char*> argv, const char* folder, int out, int err)
 {
-    int ready[2];
-    if (pipe(ready) != 0)
-        return -1;
+    argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);  // no server outlives a test that crashed
-        const int quiet = open("/dev/null", O_WRONLY);
-        dup2(quiet, 1);
-        dup2(quiet, 2);
-        close(ready[0]);
-        const std::string fd = std::to_string(ready[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x640x24", "-nolisten", "tcp",
-               (char*)nullptr);
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        dup2(out, 1);
+        dup2(err, 2);
+        if (chdir(folder) == 0)
+            execvp(argv[0], const_cast<char* const*>(argv.data()));
         _exit(127);
     }
-    close(ready[1]);
-    displayName = ":";
-    char c;
-    while (read(ready[0], &c, 1) == 1 && c != '\n')
-        displayName += c;
-    close(ready[0]);
     return pid;
 }
 
-// A window that vanishes while it is looked at (the game ended) must fail a
-// check, not end the test program.
-static int ignoreXError(Display*, XErrorEvent*) { return 0; }
-
-GameApp::GameApp(const std::vector<std::string>& textures)
+GameApp::GameApp(const std::string& binary, const std::string& folder)
 {
-    std::string displayName;
-    serverPid = startServer(displayName);
-    XSetErrorHandler(ignoreXError);
-    display = XOpenDisplay(displayName.c_str());
-
-    char scratch[] = "/tmp/bowling-app-XXXXXX";
-    int output[2];
-    if (!mkdtemp(scratch) || pipe(output) != 0)
+    // Xvfb writes the free display number it picked to the ready pipe once it
+    // accepts connections. The game's output ends only when no child but the
+    // game holds that pipe: no other file stays open in a child.
+    int ready[2], output[2];
+    if (pipe(ready) != 0 || pipe2(output, O_CLOEXEC) != 0)
         return;
-    folder = scratch;
-    const fs::path binary = BOWLING_BINARY;
-    for (const std::string& name : textures)
-        fs::create_symlink(binary.parent_path() / name, fs::path(folder) / name);
+    const int quiet = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const std::string readyFd = std::to_string(ready[1]);
+    serverPid = spawn({"Xvfb", "-displayfd", readyFd.c_str(), "-screen", "0", "640x640x24"}, "/", quiet, quiet);
+    close(ready[1]);
+    std::string displayName = ":";
+    for (char c; read(ready[0], &c, 1) == 1 && c != '\n';)
+        displayName += c;
+    close(ready[0]);
+    close(quiet);
 
-    gamePid = fork();
-    if (gamePid == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        dup2(output[1], 1);
-        close(output[0]);
-        close(output[1]);
-        setenv("DISPLAY", displayName.c_str(), 1);
-        if (chdir(scratch) == 0)
-            execl(BOWLING_BINARY, "bowling", (char*)nullptr);
-        _exit(127);
-    }
+    // Told of every window mapped from now on: the only one will be the game's.
+    display = XOpenDisplay(displayName.c_str());
+    if (display)
+        XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    setenv("DISPLAY", displayName.c_str(), 1);
+    gamePid = spawn({binary.c_str()}, folder.c_str(), output[1], 2);
     close(output[1]);
     outputFd = output[0];
 }
 
 GameApp::~GameApp()
 {
-    stopAndReadOutput();
+    end(0);
+    close(outputFd);
     if (display)
         XCloseDisplay(display);
     if (serverPid > 0) {
         kill(serverPid, SIGTERM);
         waitpid(serverPid, nullptr, 0);
     }
-    if (!folder.empty())
-        fs::remove_all(folder);
 }
 
-int GameApp::waitForExit(double seconds)
+GameApp::Ended GameApp::end(double seconds)
 {
     int status = 0;
-    if (gamePid <= 0 || !pollUntil(seconds, [&] { return waitpid(gamePid, &status, WNOHANG) == gamePid; }))
-        return -1;
-    gamePid = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-std::string GameApp::stopAndReadOutput()
-{
-    if (gamePid > 0) {
+    const bool exited =
+        pollUntil(seconds, [&] { return gamePid < 0 || waitpid(gamePid, &status, WNOHANG) > 0; });
+    if (!exited) {
         kill(gamePid, SIGTERM);
         waitpid(gamePid, nullptr, 0);
-        gamePid = -1;
     }
-    std::string output;
+    gamePid = -1;
+    Ended ended = {exited && WIFEXITED(status) ? WEXITSTATUS(status) : -1, ""};
     char buffer[4096];
-    for (ssize_t count; outputFd >= 0 && (count = read(outputFd, buffer, sizeof buffer)) > 0;)
-        output.append(buffer, count);
-    if (outputFd >= 0)
-        close(outputFd);
-    outputFd = -1;
-    return output;
+    for (ssize_t count; (count = read(outputFd, buffer, sizeof buffer)) > 0;)
+        ended.output.append(buffer, count);
+    return ended;
 }
 
-static std::string windowName(Display* display, Window window)
+std::string GameApp::waitForWindow(double seconds)
 {
+    XEvent mapped;
+    Screenshot shot;
+    const auto drawn = [](auto& s) { return *std::max_element(s.rgb.begin(), s.rgb.end()) > 0; };
+    if (!display || !pollUntil(seconds, [&] { return XCheckTypedEvent(display, MapNotify, &mapped); }))
+        return "";
+    // Drawn once the main loop runs: after the textures have loaded.
+    window = mapped.xmap.window;
+    if (!waitForShot(drawn, seconds, shot))
+        return "";
     char* name = nullptr;
-    std::string text;
-    if (XFetchName(display, window, &name) && name) {
-        text = name;
-        XFree(name);
-    }
-    return text;
-}
-
-bool GameApp::waitForWindow(double seconds)
-{
-    const auto findWindow = [&] {
-        Window root, parent, *children = nullptr;
-        unsigned int count = 0;
-        if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
-            return false;
-        for (unsigned int i = 0; i < count; i++) {
-            XWindowAttributes attributes;
-            if (windowName(display, children[i]) == "Bowling" &&
-                XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable)
-                window = children[i];
-        }
-        XFree(children);
-        return window != 0;
-    };
-    if (!display || !pollUntil(seconds, findWindow))
-        return false;
-    XSetInputFocus(display, window, RevertToParent, CurrentTime);
-    Screenshot firstFrame;
-    const auto drawn = [](const Screenshot& s) { return std::any_of(s.rgb.begin(), s.rgb.end(), [](int c) { return c; }); };
-    return waitForShot(drawn, seconds, firstFrame);
-}
-
-std::string GameApp::windowTitle() { return windowName(display, window); }
-
-void GameApp::windowSize(int& width, int& height)
-{
-    XWindowAttributes attributes{};
-    XGetWindowAttributes(display, window, &attributes);
-    width = attributes.width;
-    height = attributes.height;
+    XFetchName(display, window, &name);
+    const std::string title = name ? name : "";
+    XFree(name);
+    return title + " " + std::to_string(shot.width) + " x " + std::to_string(shot.height);
 }
 
 void GameApp::pressKey(KeySym key, int times)
 {
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
     const KeyCode code = XKeysymToKeycode(display, key);
     for (int i = 0; i < times; i++) {
         XTestFakeKeyEvent(display, code, True, CurrentTime);
@@ -192,35 +129,25 @@ void GameApp::pressKey(KeySym key, int times)
 
 void GameApp::drag(int x, int y, int toX)
 {
-    int left, top;
-    Window child;
-    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &left, &top, &child);
-    XTestFakeMotionEvent(display, -1, left + x, top + y, CurrentTime);
+    XWarpPointer(display, None, window, 0, 0, 0, 0, x, y);
     XTestFakeButtonEvent(display, 1, True, CurrentTime);
-    for (int step = 1; step <= 4; step++)
-        XTestFakeMotionEvent(display, -1, left + x + (toX - x) * step / 4, top + y, CurrentTime);
+    XWarpPointer(display, None, window, 0, 0, 0, 0, toX, y);
     XTestFakeButtonEvent(display, 1, False, CurrentTime);
     XSync(display, False);
 }
 
+// The server runs at depth 24: a pixel reads 0xRRGGBB.
 Screenshot GameApp::grab()
 {
-    Screenshot shot;
-    int width, height;
-    windowSize(width, height);
-    XImage* image = width > 0 ? XGetImage(display, window, 0, 0, width, height, AllPlanes, ZPixmap) : nullptr;
-    if (!image)
-        return shot;
-    shot.width = width;
-    shot.height = height;
-    shot.rgb.resize(3 * width * height);
-    const unsigned long masks[3] = {image->red_mask, image->green_mask, image->blue_mask};
-    unsigned char* out = shot.rgb.data();
-    for (int y = 0; y < height; y++)
-        for (int x = 0; x < width; x++) {
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    Screenshot shot{attributes.width, attributes.height, {}};
+    XImage* image = XGetImage(display, window, 0, 0, shot.width, shot.height, AllPlanes, ZPixmap);
+    for (int y = 0; y < shot.height; y++)
+        for (int x = 0; x < shot.width; x++) {
             const unsigned long pixel = XGetPixel(image, x, y);
-            for (unsigned long mask : masks)
-                *out++ = (unsigned char)((pixel & mask) >> __builtin_ctzl(mask));
+            for (int shift : {16, 8, 0})
+                shot.rgb.push_back((unsigned char)(pixel >> shift));
         }
     XDestroyImage(image);
     return shot;

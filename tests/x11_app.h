@@ -1,6 +1,6 @@
-// x11_app.h: the real bowling binary, played with real X events. Each game
-// gets a private Xvfb server, so the windows of tests running alongside can
-// neither cover its pixels nor take its keys.
+// x11_app.h: a real game binary, played with real X events. Each game gets
+// a private Xvfb server: freeglut windows carry no pid, and other test
+// programs open "Bowling" windows on the shared display.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -11,38 +11,31 @@
 #include <vector>
 
 struct Screenshot {
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     std::vector<unsigned char> rgb;  // top row first
 
     const unsigned char* at(int x, int y) const { return &rgb[3 * (y * width + x)]; }
-    bool operator==(const Screenshot& other) const { return rgb == other.rgb; }
 };
 
 class GameApp {
 public:
-    // Starts the game in a new scratch folder holding links to the named
-    // textures from beside the binary.
-    explicit GameApp(const std::vector<std::string>& textures);
-    // Ends the game and its X server, removes the scratch folder.
+    // Starts the binary in the folder, on a server of its own.
+    GameApp(const std::string& binary, const std::string& folder);
     ~GameApp();
-    GameApp(const GameApp&) = delete;
-    GameApp& operator=(const GameApp&) = delete;
 
-    // The exit status, or -1 if the game still runs after that long.
-    int waitForExit(double seconds);
-    // Ends the game if it still runs; everything it wrote to stdout.
-    std::string stopAndReadOutput();
+    struct Ended {
+        int status;  // -1 if the game had to be ended
+        std::string output;  // all it wrote to stdout
+    };
+    // Waits that long for the game to end by itself, then ends it.
+    Ended end(double seconds);
 
-    // Waits until the game's window is shown and drawn and gives it the
-    // keyboard; false if that takes longer.
-    bool waitForWindow(double seconds);
-    std::string windowTitle();
-    void windowSize(int& width, int& height);
+    // Waits until the game's window is shown and drawn: its title and size,
+    // as "Bowling 500 x 500", or "" if that takes longer.
+    std::string waitForWindow(double seconds);
 
     void pressKey(KeySym key, int times = 1);
-    // Left button down at (x, y) in the window, moved to toX in a few
-    // motion events, released.
+    // Left button down at (x, y) in the window, moved to toX, released.
     void drag(int x, int y, int toX);
     Screenshot grab();
     // Grabs until a picture passes the test; false if none does in time.
@@ -52,9 +45,6 @@ private:
     pid_t serverPid = -1;
     pid_t gamePid = -1;
     int outputFd = -1;
-    std::string folder;
     Display* display = nullptr;
     Window window = 0;
 };
-
-void sleepSeconds(double seconds);
