@@ -1,0 +1,22 @@
+// throw_player.h: plays one ball as a player would, through the keys and the
+// recorded GLUT timers, and checks every ball step on the way.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Throw {
+    float x;      // ballX at the release
+    int aim;      // ballTheta, degrees
+    float power;  // where the player catches the meter
+    bool bumpers;
+};
+
+// From aiming until the game aims again. Fails the running test if a step
+// moves the modelview matrix, asks for other than one redraw, arms other than
+// one timer (none at the end), leaves a NaN or raises, brings back or turns a
+// pin, or if the frame's bookkeeping after the roll is wrong.
+void playBall(const Throw& t, const std::string& name);
+
+// The modelview matrix, its stack depth and the matrix mode.
+std::vector<float> matrixState();
