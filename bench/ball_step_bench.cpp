@@ -37,12 +37,3 @@ static void fiveFallingPastFiveUpright(benchmark::State& state)
         state.SkipWithError("a pin was struck or stopped: the steps were not all alike");
 }
 BENCHMARK(fiveFallingPastFiveUpright);
-
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    openGameWindow(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -61,12 +61,3 @@ static void clearAndSwap(benchmark::State& state)
     reportFramesPerSecond(state);
 }
 BENCHMARK(clearAndSwap)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    openGameWindow(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "assets/assets.h"
 #include "physics/physics.h"
 #include "rendering/rendering.h"
 
@@ -39,6 +40,30 @@ bool shouldDrawAxes = false;
 static const double sideStep = 0.006;  // ball move per "a" or "d" press
 static const int aimStep = 2;          // degrees per arrow key press
 static const int aimLimit = 45;        // degrees either side of straight
+
+void startUp(int* argc, char** argv)
+{
+    glutInit(argc, argv);
+    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(500, 500);
+    glutInitWindowPosition(100, 100);
+    glutCreateWindow("Bowling");
+    glClearColor(0, 0, 0, 1);
+
+    glutDisplayFunc(display);
+    glutReshapeFunc(reshape);
+    glutKeyboardFunc(keyboard);
+    glutSpecialFunc(specialKeyboard);
+    glutMouseFunc(mouse);
+    glutMotionFunc(mouseMove);
+
+    glEnable(GL_DEPTH_TEST);
+    init_lighting();
+    init_tex();
+    LoadTexture("balltexture.bmp", 1);
+    LoadTexture("floor.bmp", 2);
+    LoadTexture("pintexture.bmp", 3);
+}
 
 // The light sits in eye coordinates, so it moves with the camera.
 void init_lighting()

@@ -29,6 +29,9 @@ extern float* ballRollMatrix;
 extern bool useBumpers;
 extern bool shouldDrawAxes;
 
+// Opens the window, sets the fixed OpenGL state, registers the callbacks and
+// loads the textures; a texture that cannot be loaded ends the program.
+void startUp(int* argc, char** argv);
 void init_lighting();
 void display();
 void reshape(int w, int h);

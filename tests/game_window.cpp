@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "assets/assets.h"
 #include "final.h"
 #include "glut_recorder.h"
 
@@ -15,20 +14,7 @@ void openGameWindow(int argc, char** argv)
         printf("The game tests need an X display: run them under xvfb-run -a\n");
         exit(1);
     }
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(500, 500);
-    glutInitWindowPosition(100, 100);
-    glutCreateWindow("Bowling");
-    glClearColor(0, 0, 0, 1);
-    glutDisplayFunc(display);
-    glutReshapeFunc(reshape);
-    glEnable(GL_DEPTH_TEST);
-    init_lighting();
-    init_tex();
-    LoadTexture("balltexture.bmp", 1);
-    LoadTexture("floor.bmp", 2);
-    LoadTexture("pintexture.bmp", 3);
+    startUp(&argc, argv);
     while (GW == 0)
         glutMainLoopEvent();
     glutRecorder::clear();

@@ -4,8 +4,8 @@
 
 #include "physics/physics.h"
 
-// Opens the 500 x 500 "Bowling" window with the game's OpenGL state and
-// textures, and waits until it is shown. Call once per process.
+// Starts the game up as the real program does, without entering GLUT's main
+// loop, and waits until the window is shown. Call once per process.
 void openGameWindow(int argc, char** argv);
 
 // Every game global, the pins and the camera back to their start values;

@@ -53,13 +53,11 @@ struct StepWatch {
     }
 };
 
-void playBall(const Throw& t, const std::string& name)
+void rollBall(int meterSteps, const std::string& name)
 {
-    ballX = t.x;
-    ballTheta = t.aim;
-    useBumpers = t.bumpers;
     keyboard(' ', 0, 0);  // the meter starts
-    ballSpeed = t.power;  // where the player catches it
+    for (int i = 0; i < meterSteps; i++)
+        glutRecorder::runNextTimer();
     const uint8_t part = framePart;
     StepWatch lastStep;
     keyboard(' ', 0, 0);  // the release runs the first ball step at once

@@ -5,18 +5,13 @@
 #include <string>
 #include <vector>
 
-struct Throw {
-    float x;      // ballX at the release
-    int aim;      // ballTheta, degrees
-    float power;  // where the player catches the meter
-    bool bumpers;
-};
-
-// From aiming until the game aims again. Fails the running test if a step
+// From aiming until the game aims again: space, meterSteps swings of the
+// power meter (0 releases at full power, 15 at none), space, then the ball
+// steps until the game aims again. Fails the running test if a step
 // moves the modelview matrix, asks for other than one redraw, arms other than
 // one timer (none at the end), leaves a NaN or raises, brings back or turns a
 // pin, or if the frame's bookkeeping after the roll is wrong.
-void playBall(const Throw& t, const std::string& name);
+void rollBall(int meterSteps, const std::string& name);
 
 // The modelview matrix, its stack depth and the matrix mode.
 std::vector<float> matrixState();
