@@ -2,8 +2,8 @@
 // recorded GLUT timers, and checks every ball step on the way.
 #pragma once
 
+#include <array>
 #include <string>
-#include <vector>
 
 // From aiming until the game aims again: space, meterSteps swings of the
 // power meter (0 releases at full power, 15 at none), space, then the ball
@@ -14,4 +14,5 @@
 void rollBall(int meterSteps, const std::string& name);
 
 // The modelview matrix, its stack depth and the matrix mode.
-std::vector<float> matrixState();
+using MatrixState = std::array<float, 18>;
+MatrixState matrixState();
