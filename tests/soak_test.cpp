@@ -21,6 +21,7 @@
 static const unsigned soakSeed = 20250607;
 static const int warmUpThrows = 100;
 static const long residentGrowthLimitKiB = 256;
+
 static long residentKiB()
 {
     long size = 0, resident = 0;
