@@ -10,7 +10,6 @@
 //     xvfb-run -a bench/memory_bench [frames]     (10,000 by default)
 #include <GL/glut.h>
 #include <malloc.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
@@ -21,6 +20,7 @@
 #include "final.h"
 #include "game_window.h"
 #include "glut_recorder.h"
+#include "stress.h"
 
 extern "C" void* __libc_malloc(size_t size);
 extern "C" void* __libc_calloc(size_t count, size_t size);
@@ -83,16 +83,6 @@ void operator delete(void* block) noexcept { free(block); }
 void operator delete[](void* block) noexcept { free(block); }
 void operator delete(void* block, size_t) noexcept { free(block); }
 void operator delete[](void* block, size_t) noexcept { free(block); }
-
-static long residentKiB()
-{
-    long size = 0, resident = 0;
-    FILE* statm = fopen("/proc/self/statm", "r");
-    if (!statm || fscanf(statm, "%ld %ld", &size, &resident) != 2)
-        exit(1);
-    fclose(statm);
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
 
 // What the heap hands out now, by glibc's own count over all arenas: if this
 // holds still while the resident size moves, nothing leaks and the change

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,17 +20,6 @@
 static const unsigned soakSeed = 20250607;
 static const int warmUpThrows = 100;
 static const long residentGrowthLimitKiB = 256;
-
-static long residentKiB()
-{
-    long size = 0, resident = 0;
-    FILE* statm = fopen("/proc/self/statm", "r");
-    if (!statm || fscanf(statm, "%ld %ld", &size, &resident) != 2)
-        ADD_FAILURE() << "cannot read /proc/self/statm";
-    if (statm)
-        fclose(statm);
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
 
 // From -limit to limit as the sum of two uniform draws: mostly near the
 // middle, now and then out at the ends.
@@ -75,8 +63,10 @@ TEST(Soak, ThousandsOfThrowsEndCleanly)
             standing += pin.isShown();
         strikes += partBefore == 0 && framePart == 0;
         missedEverything += partBefore == 0 && standing == 10;
-        if (t == warmUpThrows)
+        if (t == warmUpThrows) {
             residentAfterWarmUp = residentKiB();
+            ASSERT_GT(residentAfterWarmUp, 0) << "cannot read /proc/self/statm";
+        }
     }
     printf("%d throws: %d strikes, %d first balls that felled nothing\n", throws, strikes, missedEverything);
     EXPECT_GT(strikes, 0) << "the random throws should cover strikes";

@@ -4,6 +4,8 @@
 // failure plays out again the same way.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,4 +15,15 @@ inline int stressCount(const char* variable, int normal)
     const int count = value ? atoi(value) : normal;
     printf("%s = %d\n", variable, count);
     return count;
+}
+
+// The process's resident memory, from /proc/self/statm; -1 if unreadable.
+inline long residentKiB()
+{
+    long size = 0, resident = 0;
+    FILE* statm = fopen("/proc/self/statm", "r");
+    const bool read = statm && fscanf(statm, "%ld %ld", &size, &resident) == 2;
+    if (statm)
+        fclose(statm);
+    return read ? resident * (sysconf(_SC_PAGESIZE) / 1024) : -1;
 }
