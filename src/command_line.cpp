@@ -1,0 +1,50 @@
+// command_line.cpp: --help, --version, --score, and nothing else of ours.
+#include "command_line.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+static const char usage[] =
+    "Usage: bowling [--score] [GLUT options such as -display DISPLAY]\n"
+    "Ten-pin bowling in 3D. Start it in the folder that holds its pictures:\n"
+    "balltexture.bmp, floor.bmp and pintexture.bmp.\n"
+    "\n"
+    "Options:\n"
+    "  --score     keep score over ten-frame games and save the best game\n"
+    "  --help      show this help and exit\n"
+    "  --version   show the version and exit\n"
+    "\n"
+    "Controls:\n"
+    "  a, d            slide the ball left or right (while aiming)\n"
+    "  left, right     turn the aim 2 degrees (while aiming)\n"
+    "  b               bumpers on or off (while aiming)\n"
+    "  space           start the power meter, then release the ball\n"
+    "  z               world axes on or off\n"
+    "  mouse drag      swing the camera around the lane\n";
+
+CommandLine readCommandLine(int* argc, char** argv)
+{
+    CommandLine options;
+    int kept = 1;
+    for (int i = 1; i < *argc; i++) {
+        const char* arg = argv[i];
+        if (strncmp(arg, "--", 2) != 0) {
+            argv[kept++] = argv[i];
+        } else if (strcmp(arg, "--score") == 0) {
+            options.keepScore = true;
+        } else if (strcmp(arg, "--help") == 0) {
+            fputs(usage, stdout);
+            exit(0);
+        } else if (strcmp(arg, "--version") == 0) {
+            printf("bowling %s\n", BOWLING_VERSION);
+            exit(0);
+        } else {
+            fprintf(stderr, "bowling: unknown option %s (try bowling --help)\n", arg);
+            exit(2);
+        }
+    }
+    argv[kept] = nullptr;
+    *argc = kept;
+    return options;
+}

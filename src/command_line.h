@@ -1,0 +1,12 @@
+// command_line.h: the game's own options, read before GLUT sees the rest.
+#pragma once
+
+struct CommandLine {
+    bool keepScore = false;  // --score: ten-frame games and a saved best game
+};
+
+// Takes the options that start with "--" out of argv and leaves the rest,
+// GLUT's own (-display, -geometry, ...), for glutInit. --help and --version
+// print and exit 0; an unknown "--" option is named on standard error and
+// exits 2. None of this needs a display.
+CommandLine readCommandLine(int* argc, char** argv);
