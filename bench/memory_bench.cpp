@@ -1,15 +1,15 @@
 // memory_bench.cpp: whether the game allocates while it plays, and whether
-// the process grows. Games are played as in the soak test, one ball or
-// meter step and one whole frame at a time, and every malloc, calloc,
-// realloc and operator new in the process is counted by phase (frame or
-// step) and by caller: the game's own code (this executable) or a library
-// (GLUT, GLU, Mesa). Resident memory is read after the first 100 and 1,000
+// the process grows. Random throws are played one ball or meter step and
+// one whole frame at a time, and every malloc, calloc, realloc and operator
+// new in the process is counted by phase (frame or step) and by caller: the
+// game's own code (this executable) or a library (GLUT, GLU, Mesa). Resident memory is read after the first 100 and 1,000
 // frames and after the last: the libraries' heaps settle in the first few
 // hundred frames.
 // Run from the build folder, where the textures are:
 //     xvfb-run -a bench/memory_bench [frames]     (10,000 by default)
 #include <GL/glut.h>
 #include <malloc.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
@@ -20,7 +20,6 @@
 #include "final.h"
 #include "game_window.h"
 #include "glut_recorder.h"
-#include "stress.h"
 
 extern "C" void* __libc_malloc(size_t size);
 extern "C" void* __libc_calloc(size_t count, size_t size);
@@ -87,6 +86,17 @@ void operator delete[](void* block, size_t) noexcept { free(block); }
 // What the heap hands out now, by glibc's own count over all arenas: if this
 // holds still while the resident size moves, nothing leaks and the change
 // is the heap trimming or growing its free space.
+// The process's resident memory, from /proc/self/statm; -1 if unreadable.
+static long residentKiB()
+{
+    long size = 0, resident = 0;
+    FILE* statm = fopen("/proc/self/statm", "r");
+    const bool read = statm && fscanf(statm, "%ld %ld", &size, &resident) == 2;
+    if (statm)
+        fclose(statm);
+    return read ? resident * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+}
+
 static long heapInUseKiB()
 {
     const struct mallinfo2 heap = mallinfo2();

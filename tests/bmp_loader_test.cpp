@@ -18,6 +18,12 @@ struct LoadResult {
 // swapped channel shows, and loads it back.
 using Adjust = void (*)(BmpOptions&);
 
+// One file per test: the tests run side by side in separate processes.
+static std::string scratchFile()
+{
+    return testing::TempDir() + testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp";
+}
+
 static LoadResult writeAndLoad(int width, int height, Adjust adjust, std::vector<unsigned char>& rgb)
 {
     BmpOptions options;
@@ -26,7 +32,7 @@ static LoadResult writeAndLoad(int width, int height, Adjust adjust, std::vector
     rgb.resize(width * height * 3);
     for (size_t i = 0; i < rgb.size(); i++)
         rgb[i] = (unsigned char)(i * 7 + 1);
-    const std::string path = testing::TempDir() + "picture.bmp";
+    const std::string path = scratchFile();
     EXPECT_TRUE(writeBmp(path, width, height, rgb, options));
     LoadResult result{};
     testing::internal::CaptureStdout();
@@ -77,7 +83,7 @@ TEST(ImageLoad, RejectsBadFilesWithOneLine)
         std::vector<unsigned char> rgb;
         LoadResult result = writeAndLoad(c.width, 2, c.adjust, rgb);
         char expected[256];
-        snprintf(expected, sizeof expected, c.message, (testing::TempDir() + "picture.bmp").c_str());
+        snprintf(expected, sizeof expected, c.message, scratchFile().c_str());
         EXPECT_EQ(result.status, 0) << c.name;
         EXPECT_EQ(result.output, expected) << c.name;
         EXPECT_EQ(result.image.data, nullptr) << c.name << ": no pixel block is handed out";

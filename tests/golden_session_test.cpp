@@ -1,0 +1,225 @@
+// golden_session_test.cpp: recorded sessions of play. Each file in
+// tests/golden holds events ("> key d*3", "> roll") written by hand, each
+// followed by what the game's state became, step by step, in exact float
+// values: what changed, the redraws asked for and the timers armed. The test
+// replays the events through the real callbacks and compares every line.
+// After an intended change, BOWLING_UPDATE_GOLDEN=1 writes the lines anew.
+#include <gtest/gtest.h>
+
+#include <GL/glut.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "final.h"
+#include "game_window.h"
+#include "glut_recorder.h"
+
+namespace {
+
+using State = std::map<std::string, std::string>;
+
+// Nine significant digits tell every float apart.
+std::string text(float value)
+{
+    char buffer[32];
+    snprintf(buffer, sizeof buffer, "%.9g", value);
+    return buffer;
+}
+
+std::string text(Vector3D v) { return text(v.getDx()) + "," + text(v.getDy()) + "," + text(v.getDz()); }
+
+// FNV-1a of the bits: a matrix in eight hex digits.
+std::string hash(const float* values, int count)
+{
+    uint32_t h = 2166136261u;
+    for (const unsigned char* byte = (const unsigned char*)values; byte < (const unsigned char*)(values + count); byte++)
+        h = (h ^ *byte) * 16777619u;
+    char buffer[16];
+    snprintf(buffer, sizeof buffer, "%08x", h);
+    return buffer;
+}
+
+State gameState()
+{
+    State s = {{"eye", text(eye)}, {"look", text(look)}, {"clickedX", text(clickedX)},
+               {"state", std::to_string(currentState)}, {"framePart", std::to_string(framePart)},
+               {"ballX", text(ballX)}, {"ballZ", text(ballZ)}, {"ballTheta", std::to_string(ballTheta)},
+               {"ballSpeed", text(ballSpeed)}, {"ballSpeedChange", text(ballSpeedChange)},
+               {"roll", hash(ballRollMatrix, 16) + (ballRollMatrix == ballRollM ? "" : " elsewhere")},
+               {"bumpers", std::to_string(useBumpers)}, {"axes", std::to_string(shouldDrawAxes)}};
+    for (int i = 0; i < 10; i++) {
+        const std::string n = std::to_string(i);
+        s["pin" + n] = (pins[i].isShown() ? "up:" : "hidden:") + text(PinInspector::fallAngle(pins[i]));
+        s["fall" + n] = text(PinInspector::fallDirection(pins[i]));
+        s["rack" + n] = text(PinInspector::x(pins[i])) + "," + text(PinInspector::z(pins[i]));
+    }
+    std::string timers;
+    for (const ScheduledTimer& timer : glutRecorder::timers)
+        timers += std::to_string(timer.milliseconds) + (timer.callback == moveBall ? "ms:ball " : "ms:meter ");
+    s["timers"] = timers;
+    // Between callbacks the modelview matrix is the identity, one deep.
+    float matrix[18];
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+    glGetFloatv(GL_MODELVIEW_STACK_DEPTH, &matrix[16]);
+    glGetFloatv(GL_MATRIX_MODE, &matrix[17]);
+    s["matrix"] = hash(matrix, 18);
+    s["glError"] = std::to_string(glGetError());
+    return s;
+}
+
+const std::map<std::string, std::function<void(double)>> setters = {
+    {"state", [](double v) { currentState = (int)v; }},
+    {"framePart", [](double v) { framePart = (uint8_t)v; }},
+    {"ballX", [](double v) { ballX = (float)v; }},
+    {"ballZ", [](double v) { ballZ = (float)v; }},
+    {"ballTheta", [](double v) { ballTheta = (int)v; }},
+    {"ballSpeed", [](double v) { ballSpeed = (float)v; }},
+    {"bumpers", [](double v) { useBumpers = v != 0; }},
+};
+
+const std::map<std::string, int> specialKeys = {
+    {"left", GLUT_KEY_LEFT}, {"right", GLUT_KEY_RIGHT}, {"up", GLUT_KEY_UP}, {"f1", GLUT_KEY_F1}};
+const std::map<std::string, unsigned char> namedKeys = {{"space", ' '}, {"esc", 27}, {"enter", '\r'}};
+
+class Session {
+public:
+    std::string lines;  // what the events did, a line per callback or step
+
+    void play(const std::string& event)
+    {
+        std::istringstream words(event);
+        std::string verb, word;
+        words >> verb;
+        if (verb == "restart") {
+            restoreStartState();
+            note();
+        } else if (verb == "key") {
+            while (words >> word)
+                repeat(word);
+        } else if (verb.rfind("tick", 0) == 0) {
+            repeat(verb);
+        } else if (verb == "roll") {
+            while (currentState == rolling && glutRecorder::runNextTimer())
+                note();
+        } else {
+            double a = 0, b = 0, c = 0, d = 0, e = 0;
+            words >> word;
+            std::istringstream(word) >> a;
+            words >> b >> c >> d >> e;
+            const auto pin = [&]() -> Pin& { return pins[(int)a]; };
+            if (verb == "set")
+                setters.at(word)(b);
+            else if (verb == "press")
+                mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, (int)a, 0);
+            else if (verb == "drag")
+                mouseMove((int)a, (int)b);
+            else if (verb == "reshape")
+                reshape((int)a, (int)b);
+            else if (verb == "step")
+                moveBall(0);
+            else if (verb == "reset")
+                reset();
+            else if (verb == "place")
+                pin().init((float)b, (float)c);
+            else if (verb == "fall") {
+                PinInspector::fallAngle(pin()) = (float)b;
+                PinInspector::fallDirection(pin()) = Vector3D(c, d, e);
+            } else if (verb == "hide")
+                pin().hide();
+            else if (verb == "advance")
+                pin().doFall();
+            else if (verb == "collide")
+                pin().detectPinCollision(pins[(int)b]);
+            else
+                ADD_FAILURE() << "unknown event: " << event;
+            note();
+        }
+    }
+
+private:
+    State before;  // empty at first, so the first line lists every value
+
+    // A key name (or "tick", running the next timer) with an optional *count.
+    void repeat(const std::string& word)
+    {
+        const size_t star = word.find('*');
+        const int count = star == std::string::npos ? 1 : std::stoi(word.substr(star + 1));
+        for (int i = 0; i < count; i++) {
+            press(word.substr(0, star));
+            note();
+        }
+    }
+
+    void press(const std::string& key)
+    {
+        if (key == "tick")
+            glutRecorder::runNextTimer();
+        else if (specialKeys.count(key))
+            specialKeyboard(specialKeys.at(key), 0, 0);
+        else
+            keyboard(namedKeys.count(key) ? namedKeys.at(key) : key[0], 0, 0);
+    }
+
+    // What changed since the last line, and the redraws asked for meanwhile.
+    void note()
+    {
+        const State now = gameState();
+        std::string line;
+        for (const auto& [name, value] : now)
+            if (before[name] != value)
+                line += " " + name + "=" + value;
+        if (glutRecorder::redisplays)
+            line += " draws=" + std::to_string(glutRecorder::redisplays);
+        glutRecorder::redisplays = 0;
+        before = now;
+        lines += " " + (line.empty() ? std::string(" -") : line) + "\n";
+    }
+};
+
+class GoldenSession : public testing::TestWithParam<const char*> {};
+
+}  // namespace
+
+TEST_P(GoldenSession, ReplaysExactly)
+{
+    const std::string path = std::string(BOWLING_GOLDEN_DIR) + "/" + GetParam() + ".txt";
+    std::ifstream file(path);
+    ASSERT_TRUE(file) << path;
+    std::string expected, actual;
+    Session session;
+    for (std::string line; std::getline(file, line);) {
+        expected += line + "\n";
+        if (line.rfind("  ", 0) == 0)
+            continue;  // a result line: made again below
+        actual += line + "\n";
+        if (line.rfind("> ", 0) == 0) {
+            session.lines.clear();
+            session.play(line.substr(2));
+            actual += session.lines;
+        }
+    }
+    if (getenv("BOWLING_UPDATE_GOLDEN"))
+        std::ofstream(path) << actual;
+    if (actual != expected) {
+        std::istringstream want(expected), got(actual);
+        std::string wanted, gotten;
+        int number = 1;
+        while (std::getline(want, wanted) && std::getline(got, gotten) && wanted == gotten)
+            number++;
+        const std::string saved = std::string(GetParam()) + "-actual.txt";
+        std::ofstream(saved) << actual;
+        ADD_FAILURE() << path << ":" << number << "\n expected: " << wanted << "\n   actual: " << gotten
+                      << "\nall of it in " << saved;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sessions, GoldenSession,
+                         testing::Values("start_and_keys", "meter_and_reset", "orbit", "pins", "ball_steps",
+                                         "throws"),
+                         [](const auto& info) { return std::string(info.param); });
