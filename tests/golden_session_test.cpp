@@ -73,14 +73,45 @@ State gameState()
     return s;
 }
 
-const std::map<std::string, std::function<void(double)>> setters = {
-    {"state", [](double v) { currentState = (int)v; }},
-    {"framePart", [](double v) { framePart = (uint8_t)v; }},
-    {"ballX", [](double v) { ballX = (float)v; }},
-    {"ballZ", [](double v) { ballZ = (float)v; }},
-    {"ballTheta", [](double v) { ballTheta = (int)v; }},
-    {"ballSpeed", [](double v) { ballSpeed = (float)v; }},
-    {"bumpers", [](double v) { useBumpers = v != 0; }},
+float real(std::istream& in)
+{
+    double value = 0;
+    in >> value;
+    return (float)value;
+}
+
+Pin& pin(std::istream& in) { return pins[(int)real(in)]; }
+
+// The events that call one function each; "key", "tick" and "roll" below.
+const std::map<std::string, std::function<void(std::istream&)>> actions = {
+    {"restart", [](std::istream&) { restoreStartState(); }},
+    {"press", [](std::istream& in) { mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, (int)real(in), 0); }},
+    {"drag", [](std::istream& in) { const int x = (int)real(in); mouseMove(x, (int)real(in)); }},
+    {"reshape", [](std::istream& in) { const int w = (int)real(in); reshape(w, (int)real(in)); }},
+    {"step", [](std::istream&) { moveBall(0); }},
+    {"reset", [](std::istream&) { reset(); }},
+    {"place", [](std::istream& in) { Pin& p = pin(in); const float x = real(in); p.init(x, real(in)); }},
+    {"fall", [](std::istream& in) {
+         Pin& p = pin(in);
+         PinInspector::fallAngle(p) = real(in);
+         const float dx = real(in), dy = real(in);
+         PinInspector::fallDirection(p) = Vector3D(dx, dy, real(in));
+     }},
+    {"hide", [](std::istream& in) { pin(in).hide(); }},
+    {"advance", [](std::istream& in) { pin(in).doFall(); }},
+    {"collide", [](std::istream& in) { Pin& p = pin(in); p.detectPinCollision(pin(in)); }},
+    {"set", [](std::istream& in) {
+         std::string name;
+         in >> name;
+         const float value = real(in);
+         if (name == "state") currentState = (int)value;
+         if (name == "framePart") framePart = (uint8_t)value;
+         if (name == "ballX") ballX = value;
+         if (name == "ballZ") ballZ = value;
+         if (name == "ballTheta") ballTheta = (int)value;
+         if (name == "ballSpeed") ballSpeed = value;
+         if (name == "bumpers") useBumpers = value != 0;
+     }},
 };
 
 const std::map<std::string, int> specialKeys = {
@@ -89,17 +120,14 @@ const std::map<std::string, unsigned char> namedKeys = {{"space", ' '}, {"esc", 
 
 class Session {
 public:
-    std::string lines;  // what the events did, a line per callback or step
+    std::string text;  // the events, each followed by a line per callback or step it ran
 
     void play(const std::string& event)
     {
         std::istringstream words(event);
         std::string verb, word;
         words >> verb;
-        if (verb == "restart") {
-            restoreStartState();
-            note();
-        } else if (verb == "key") {
+        if (verb == "key") {
             while (words >> word)
                 repeat(word);
         } else if (verb.rfind("tick", 0) == 0) {
@@ -107,63 +135,31 @@ public:
         } else if (verb == "roll") {
             while (currentState == rolling && glutRecorder::runNextTimer())
                 note();
-        } else {
-            double a = 0, b = 0, c = 0, d = 0, e = 0;
-            words >> word;
-            std::istringstream(word) >> a;
-            words >> b >> c >> d >> e;
-            const auto pin = [&]() -> Pin& { return pins[(int)a]; };
-            if (verb == "set")
-                setters.at(word)(b);
-            else if (verb == "press")
-                mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, (int)a, 0);
-            else if (verb == "drag")
-                mouseMove((int)a, (int)b);
-            else if (verb == "reshape")
-                reshape((int)a, (int)b);
-            else if (verb == "step")
-                moveBall(0);
-            else if (verb == "reset")
-                reset();
-            else if (verb == "place")
-                pin().init((float)b, (float)c);
-            else if (verb == "fall") {
-                PinInspector::fallAngle(pin()) = (float)b;
-                PinInspector::fallDirection(pin()) = Vector3D(c, d, e);
-            } else if (verb == "hide")
-                pin().hide();
-            else if (verb == "advance")
-                pin().doFall();
-            else if (verb == "collide")
-                pin().detectPinCollision(pins[(int)b]);
-            else
-                ADD_FAILURE() << "unknown event: " << event;
+        } else if (actions.count(verb)) {
+            actions.at(verb)(words);
             note();
+        } else {
+            ADD_FAILURE() << "unknown event: " << event;
         }
     }
 
 private:
     State before;  // empty at first, so the first line lists every value
 
-    // A key name (or "tick", running the next timer) with an optional *count.
+    // A key name, or "tick" for the next timer, with an optional *count.
     void repeat(const std::string& word)
     {
         const size_t star = word.find('*');
-        const int count = star == std::string::npos ? 1 : std::stoi(word.substr(star + 1));
-        for (int i = 0; i < count; i++) {
-            press(word.substr(0, star));
+        const std::string key = word.substr(0, star);
+        for (int i = star == std::string::npos ? 1 : std::stoi(word.substr(star + 1)); i > 0; i--) {
+            if (key == "tick")
+                glutRecorder::runNextTimer();
+            else if (specialKeys.count(key))
+                specialKeyboard(specialKeys.at(key), 0, 0);
+            else
+                keyboard(namedKeys.count(key) ? namedKeys.at(key) : key[0], 0, 0);
             note();
         }
-    }
-
-    void press(const std::string& key)
-    {
-        if (key == "tick")
-            glutRecorder::runNextTimer();
-        else if (specialKeys.count(key))
-            specialKeyboard(specialKeys.at(key), 0, 0);
-        else
-            keyboard(namedKeys.count(key) ? namedKeys.at(key) : key[0], 0, 0);
     }
 
     // What changed since the last line, and the redraws asked for meanwhile.
@@ -178,7 +174,7 @@ private:
             line += " draws=" + std::to_string(glutRecorder::redisplays);
         glutRecorder::redisplays = 0;
         before = now;
-        lines += " " + (line.empty() ? std::string(" -") : line) + "\n";
+        text += " " + (line.empty() ? std::string(" -") : line) + "\n";
     }
 };
 
@@ -191,22 +187,20 @@ TEST_P(GoldenSession, ReplaysExactly)
     const std::string path = std::string(BOWLING_GOLDEN_DIR) + "/" + GetParam() + ".txt";
     std::ifstream file(path);
     ASSERT_TRUE(file) << path;
-    std::string expected, actual;
+    std::string expected;
     Session session;
     for (std::string line; std::getline(file, line);) {
         expected += line + "\n";
         if (line.rfind("  ", 0) == 0)
             continue;  // a result line: made again below
-        actual += line + "\n";
-        if (line.rfind("> ", 0) == 0) {
-            session.lines.clear();
+        session.text += line + "\n";
+        if (line.rfind("> ", 0) == 0)
             session.play(line.substr(2));
-            actual += session.lines;
-        }
     }
+    const std::string& actual = session.text;
     if (getenv("BOWLING_UPDATE_GOLDEN"))
         std::ofstream(path) << actual;
-    if (actual != expected) {
+    else if (actual != expected) {
         std::istringstream want(expected), got(actual);
         std::string wanted, gotten;
         int number = 1;
