@@ -2,48 +2,35 @@
 
 #include <GL/freeglut.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "final.h"
 #include "glut_recorder.h"
 
 namespace {
 
-// Everything a game or test may change, as the program starts.
-struct GameGlobals {
-    Vector3D eye = ::eye, look = ::look;
-    float clickedX = ::clickedX;
-    int currentState = ::currentState;
-    uint8_t framePart = ::framePart;
-    float ballX = ::ballX, ballZ = ::ballZ;
-    int ballTheta = ::ballTheta;
-    float ballSpeed = ::ballSpeed, ballSpeedChange = ::ballSpeedChange;
-    float ballRollM[16];
-    float* ballRollMatrix = ::ballRollMatrix;
-    bool useBumpers = ::useBumpers, shouldDrawAxes = ::shouldDrawAxes;
-    Pin pins[10];
-
-    GameGlobals()
-    {
-        std::copy(::ballRollM, ::ballRollM + 16, ballRollM);
-        std::copy(::pins, ::pins + 10, pins);
-    }
+// Every game global a test may change, kept as raw bytes.
+struct Global {
+    void* address;
+    size_t size;
 };
-
-// Noted on the first call, which openGameWindow makes before the game starts.
-const GameGlobals& startValues()
-{
-    static const GameGlobals values;
-    return values;
-}
+#define GLOBAL(name) Global{&name, sizeof name}
+const Global globals[] = {
+    GLOBAL(eye), GLOBAL(look), GLOBAL(clickedX), GLOBAL(currentState), GLOBAL(framePart),
+    GLOBAL(ballX), GLOBAL(ballZ), GLOBAL(ballTheta), GLOBAL(ballSpeed), GLOBAL(ballSpeedChange),
+    GLOBAL(ballRollM), GLOBAL(ballRollMatrix), GLOBAL(useBumpers), GLOBAL(shouldDrawAxes), GLOBAL(pins),
+};
+std::vector<char> atStart;
 
 }  // namespace
 
 void openGameWindow(int argc, char** argv)
 {
-    startValues();
+    for (const Global& global : globals)
+        atStart.insert(atStart.end(), (char*)global.address, (char*)global.address + global.size);
     if (!getenv("DISPLAY")) {
         printf("The game tests need an X display: run them under xvfb-run -a\n");
         exit(1);
@@ -56,21 +43,10 @@ void openGameWindow(int argc, char** argv)
 
 void restoreStartState()
 {
-    const GameGlobals& s = startValues();
-    eye = s.eye;
-    look = s.look;
-    clickedX = s.clickedX;
-    currentState = s.currentState;
-    framePart = s.framePart;
-    ballX = s.ballX;
-    ballZ = s.ballZ;
-    ballTheta = s.ballTheta;
-    ballSpeed = s.ballSpeed;
-    ballSpeedChange = s.ballSpeedChange;
-    std::copy(s.ballRollM, s.ballRollM + 16, ballRollM);
-    ballRollMatrix = s.ballRollMatrix;
-    useBumpers = s.useBumpers;
-    shouldDrawAxes = s.shouldDrawAxes;
-    std::copy(s.pins, s.pins + 10, pins);
+    const char* bytes = atStart.data();
+    for (const Global& global : globals) {
+        memcpy(global.address, bytes, global.size);
+        bytes += global.size;
+    }
     glutRecorder::clear();
 }
