@@ -23,8 +23,7 @@ for item in "${items[@]}"; do
   [[ ", $depends," == *", ${item# },"* ]] || { echo "Depends lacks '${item# }': $depends"; exit 1; }
 done
 
-# Desktops look the entry's icon up in the hicolor theme: a PNG whose header says 256 x 256.
+# Desktops look the entry's icon up in the hicolor theme: a scalable picture that renders.
 usr=$scratch/debian/bowling/usr
-icon=$usr/share/icons/hicolor/256x256/apps/$(sed -n 's/^Icon=//p' "$usr"/share/applications/*.desktop).png
-[ "$(od -An -tx1 -N24 "$icon" | tr -d ' \n')" = 89504e470d0a1a0a0000000d494844520000010000000100 ] \
-  || { echo "$icon is not a 256 x 256 PNG"; exit 1; }
+entry=$(echo "$usr"/share/applications/*.desktop)
+rsvg-convert "$usr/share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$entry").svg" >/dev/null
