@@ -35,15 +35,6 @@ TEST(GameBinary, LoadsItsTexturesAndOpensA500SquareWindow)
               "trying to load balltexture.bmp\ntrying to load floor.bmp\ntrying to load pintexture.bmp\n");
 }
 
-TEST(GameBinary, EndsWithStatus1WhenTheLaneTextureIsMissing)
-{
-    GameApp app(BOWLING_BINARY, scratchFolderWith({"balltexture.bmp", "pintexture.bmp"}));
-    const GameApp::Ended ended = app.end(10);
-    EXPECT_EQ(ended.status, 1);
-    EXPECT_EQ(ended.output,
-              "trying to load balltexture.bmp\ntrying to load floor.bmp\nFile Not Found : floor.bmp\n");
-}
-
 // --- Reading the picture: the ball is the only blue thing in it, the pins
 // the only near-white one above row 150, where the rack stands.
 
