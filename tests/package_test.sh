@@ -30,8 +30,9 @@ usr=$scratch/debian/bowling/usr
 entry=$(echo "$usr"/share/applications/*.desktop)
 rsvg-convert "$usr/share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$entry").svg" >/dev/null
 
-# Each Exec= (scored game, practice action) started as a desktop would, in Path=
-# and from the package's games folder, on its own display: window and pictures.
+# Each Exec= (the scored game, the practice action) started as a desktop would:
+# in Path=, found in the package's games folder, on a display of its own. It
+# must show its window and load its three pictures within 20 seconds.
 grep -qx Path=/usr/share/games/bowling "$entry" || { echo "Path= is not Debian's folder for game data"; exit 1; }
 sed -n 's/^Exec=//p' "$entry" | while read -r command; do
   (cd "$usr/share/games/bowling" && XDG_DATA_HOME=$scratch timeout 20 xvfb-run -a bash -c 'env PATH="$1" $0 >"$2" &
