@@ -7,8 +7,9 @@
 
 static const char usage[] =
     "Usage: bowling [--score] [GLUT options such as -display DISPLAY]\n"
-    "Ten-pin bowling in 3D. Start it in the folder that holds its pictures:\n"
-    "balltexture.bmp, floor.bmp and pintexture.bmp.\n"
+    "Ten-pin bowling in 3D. Start it in the folder that holds its pictures,\n"
+    "balltexture.bmp, floor.bmp and pintexture.bmp (/usr/share/games/bowling\n"
+    "when installed from the package).\n"
     "\n"
     "Options:\n"
     "  --score     keep score over ten-frame games and save the best game\n"

@@ -22,8 +22,8 @@ static void put32(std::vector<unsigned char>& out, uint32_t value)
         out.push_back((unsigned char)(value >> shift));
 }
 
-std::vector<unsigned char> encodeBmp(int width, int height, const std::vector<unsigned char>& rgb,
-                                     const BmpOptions& options)
+static std::vector<unsigned char> encodeBmp(int width, int height, const std::vector<unsigned char>& rgb,
+                                            const BmpOptions& options)
 {
     if (width < 0 || height < 0 || rgb.size() != (size_t)width * (size_t)height * 3)
         throw std::invalid_argument("encodeBmp: pixels do not match the size");

@@ -29,12 +29,9 @@ struct BmpOptions {
     size_t trailingBytes = 0;
 };
 
-// The file's bytes for width x height RGB triples, first stored row first
-// (the bottom row of an ordinary bitmap, texture row t = 0). Throws
-// std::invalid_argument when rgb does not hold width * height triples.
-std::vector<unsigned char> encodeBmp(int width, int height, const std::vector<unsigned char>& rgb,
-                                     const BmpOptions& options = {});
-
-// encodeBmp into a file; false if the file cannot be written.
+// Writes width x height RGB triples, first stored row first (the bottom row
+// of an ordinary bitmap, texture row t = 0); false if the file cannot be
+// written. Throws std::invalid_argument when rgb does not hold width * height
+// triples.
 bool writeBmp(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb,
               const BmpOptions& options = {});

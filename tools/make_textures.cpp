@@ -1,22 +1,11 @@
-// make_textures.cpp: draws the game's three textures and its icon into the
-// folder named on the command line. Everything is computed from fixed seeds,
-// so every build makes the same files.
+// make_textures.cpp: draws the game's three textures into the folder named
+// on the command line. Everything is computed from fixed seeds, so every
+// build makes the same files.
 #include <cstdio>
 #include <string>
 
 #include "bmp_writer.h"
-#include "png_writer.h"
 #include "textures/pictures.h"
-
-static bool saveBmp(const std::string& path, const Picture& picture)
-{
-    return writeBmp(path, picture.width, picture.height, picture.pixels);
-}
-
-static bool savePng(const std::string& path, const Picture& picture)
-{
-    return writePng(path, picture.width, picture.height, picture.channels, picture.pixels);
-}
 
 int main(int argc, char** argv)
 {
@@ -27,17 +16,16 @@ int main(int argc, char** argv)
     const std::string folder = std::string(argv[1]) + "/";
     struct Output {
         const char* name;
-        bool (*save)(const std::string&, const Picture&);
         Picture (*make)();
     };
     const Output outputs[] = {
-        {"balltexture.bmp", saveBmp, makeBallTexture},
-        {"floor.bmp", saveBmp, makeLaneTexture},
-        {"pintexture.bmp", saveBmp, makePinTexture},
-        {"bowling.png", savePng, makeIcon},
+        {"balltexture.bmp", makeBallTexture},
+        {"floor.bmp", makeLaneTexture},
+        {"pintexture.bmp", makePinTexture},
     };
     for (const Output& output : outputs) {
-        if (!output.save(folder + output.name, output.make())) {
+        const Picture picture = output.make();
+        if (!writeBmp(folder + output.name, picture.width, picture.height, picture.pixels)) {
             fprintf(stderr, "make_textures: cannot write %s%s\n", folder.c_str(), output.name);
             return 1;
         }

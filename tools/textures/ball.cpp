@@ -38,6 +38,13 @@ static const double bevelWidth = 0.02;  // radians
 // start line, the camera is about 60 degrees up and behind, towards +z.
 static const Vec3 gripCentre = normalised({0, 0.87, 0.5});
 
+static Vec3 cross(const Vec3& a, const Vec3& b)
+{
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+static Colour mix(const Colour& a, const Colour& b, double k) { return a * (1 - k) + b * k; }
+
 static Vec3 holeCentre(const Hole& hole)
 {
     const Vec3 across = {1, 0, 0};
@@ -61,7 +68,8 @@ static Colour marble(const Vec3& p)
     return mix(colour, lilacGlow, smoothstep(0.78, 0.95, cloud) * band);
 }
 
-Colour ballSurfaceColour(const Vec3& direction)
+// The marbled shell and the finger holes at a point of the unit sphere.
+static Colour ballSurfaceColour(const Vec3& direction)
 {
     for (const Hole& hole : holes) {
         const double angle = std::acos(std::min(1.0, dot(direction, holeCentre(hole))));
@@ -75,7 +83,6 @@ Colour ballSurfaceColour(const Vec3& direction)
 
 Picture makeBallTexture()
 {
-    return renderPicture(textureWidth, textureHeight, 3, [](double s, double t) {
-        return Paint{ballSurfaceColour(gluSpherePoint(s, t)), 1};
-    });
+    return renderPicture(textureWidth, textureHeight,
+                         [](double s, double t) { return ballSurfaceColour(gluSpherePoint(s, t)); });
 }

@@ -134,7 +134,5 @@ static Colour laneColour(double s, double t)
 
 Picture makeLaneTexture()
 {
-    return renderPicture(textureWidth, textureHeight, 3, [](double s, double t) {
-        return Paint{laneColour(s, t), 1};
-    });
+    return renderPicture(textureWidth, textureHeight, laneColour);
 }

@@ -11,13 +11,8 @@ struct Vec3 {
 };
 
 inline Vec3 operator+(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline Vec3 operator-(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 inline Vec3 operator*(const Vec3& a, double k) { return {a.x * k, a.y * k, a.z * k}; }
 inline double dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline Vec3 cross(const Vec3& a, const Vec3& b)
-{
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
 inline Vec3 normalised(const Vec3& a) { return a * (1.0 / std::sqrt(dot(a, a))); }
 
 // Red, green and blue from 0 to 1.
@@ -27,7 +22,6 @@ struct Colour {
 
 inline Colour operator+(const Colour& a, const Colour& b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
 inline Colour operator*(const Colour& a, double k) { return {a.r * k, a.g * k, a.b * k}; }
-inline Colour mix(const Colour& a, const Colour& b, double k) { return a * (1 - k) + b * k; }
 
 inline double clamp01(double x) { return std::min(1.0, std::max(0.0, x)); }
 

@@ -40,7 +40,8 @@ static double fade(double t) { return t * t * t * (t * (t * 6 - 15) + 10); }
 
 static double lerp(double a, double b, double k) { return a + (b - a) * k; }
 
-double gradientNoise(const Vec3& p, uint32_t seed)
+// Smooth noise of about -1 to 1 with features one unit apart.
+static double gradientNoise(const Vec3& p, uint32_t seed)
 {
     const double fx = std::floor(p.x), fy = std::floor(p.y), fz = std::floor(p.z);
     const int x = (int)fx, y = (int)fy, z = (int)fz;
@@ -60,26 +61,15 @@ double gradientNoise(const Vec3& p, uint32_t seed)
 }
 
 // Octaves get their own seeds so that they do not line up at the origin.
-template <typename Shape>
-static double octaveSum(const Vec3& p, int octaves, uint32_t seed, Shape shape)
+double fractalNoise(const Vec3& p, int octaves, uint32_t seed)
 {
     double sum = 0;
     double weight = 1;
     double scale = 1;
     for (int octave = 0; octave < octaves; octave++) {
-        sum += weight * shape(gradientNoise(p * scale, seed + (uint32_t)octave));
+        sum += weight * gradientNoise(p * scale, seed + (uint32_t)octave);
         weight *= 0.5;
         scale *= 2;
     }
     return sum;
-}
-
-double fractalNoise(const Vec3& p, int octaves, uint32_t seed)
-{
-    return octaveSum(p, octaves, seed, [](double n) { return n; });
-}
-
-double turbulence(const Vec3& p, int octaves, uint32_t seed)
-{
-    return octaveSum(p, octaves, seed, [](double n) { return std::fabs(n); });
 }

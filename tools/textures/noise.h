@@ -10,11 +10,6 @@
 // A number in [0, 1) that depends only on the seed and the three integers.
 double randomUnit(uint32_t seed, int a, int b = 0, int c = 0);
 
-// Smooth noise of about -1 to 1 with features one unit apart.
-double gradientNoise(const Vec3& p, uint32_t seed);
-
-// Octaves of noise, each twice the frequency and half the weight of the last.
+// Octaves of smooth gradient noise (about -1 to 1, features one unit apart),
+// each twice the frequency and half the weight of the last.
 double fractalNoise(const Vec3& p, int octaves, uint32_t seed);
-
-// As fractalNoise, but of the absolute values: creased, billowing patterns.
-double turbulence(const Vec3& p, int octaves, uint32_t seed);

@@ -5,6 +5,12 @@
 
 static const int textureSize = 256;
 
+static const Colour pinWhite = {0.97, 0.95, 0.91};
+static const Colour pinRed = {0.80, 0.07, 0.09};
+
+struct Band {
+    double from, to;
+};
 static const Band stripes[] = {{0.82, 0.88}, {0.91, 0.95}};  // in t
 
 // Where the light comes from and where the camera looks from, in the pin's
@@ -38,7 +44,5 @@ static Colour pinColour(double s, double t)
 
 Picture makePinTexture()
 {
-    return renderPicture(textureSize, textureSize, 3, [](double s, double t) {
-        return Paint{pinColour(s, t), 1};
-    });
+    return renderPicture(textureSize, textureSize, pinColour);
 }
