@@ -1,20 +1,24 @@
-// What the recorded sessions cannot show of the vector type: the exact bits
-// of a rotation, and the operations the game itself never calls.
+// What the recorded sessions cannot show of the geometry: the exact bits of
+// a rotation, the faces of a pin's box, and the vector operations the game
+// itself never calls.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <iomanip>
 
+#include "physics/physics.h"
 #include "vector3d.h"
 
 TEST(Vector3D, RotatesInSinglePrecisionRowByRow)
 {
     struct Case { Vector3D v; float angle; Vector3D axis; float x, y, z; };
+    const Vector3D tilted = Vector3D(1, 2, 2) / 3;
     const Case cases[] = {
         {Vector3D(1, 0, 0), 1.5707964f, Vector3D(0, 1, 0), -4.37113883e-08f, 0, -1},
         {Vector3D(0, 1, 0), 1.5707964f, Vector3D(1, 0, 0), 0, -4.37113883e-08f, 1},
-        {Vector3D(0.3f, -2, 5), 0.7f, Vector3D(1, 2, 2) / 3, 3.40041232f, -2.14531612f, 3.5951097f},
+        {Vector3D(0.3f, -2, 5), 0.7f, tilted, 3.40041232f, -2.14531612f, 3.5951097f},
+        {Vector3D(1, 1, 1), 1.1f, tilted, 0.757153869f, 1.35778069f, 0.76364243f},
         // A pin's top corner: the collisions rest on these bits.
         {Vector3D(-0.0033f, 0.21f, 0.06251f), 0.7853982f, Vector3D(0, 0, -1), 0.146158963f, 0.150825858f, 0.06251f},
     };
@@ -25,15 +29,29 @@ TEST(Vector3D, RotatesInSinglePrecisionRowByRow)
     }
 }
 
-TEST(Vector3D, ComparesExactlyDividesTrulyAndPrints)
+TEST(Vector3D, ComparesExactlySumsInOrderDividesTrulyAndPrints)
 {
     EXPECT_TRUE(Vector3D(0, 0, 0) == Vector3D(-0.0f, 0, 0));
     EXPECT_FALSE(Vector3D(0, 0, 0) == Vector3D(0, 0, 1e-45f));
     EXPECT_FALSE(Vector3D(NAN, 0, 0) == Vector3D(NAN, 0, 0));
+    EXPECT_EQ(Vector3D(1, 1e8f, -1e8f).dotProduct(Vector3D(1, 1, 1)), 0.0f) << "summed from x to z in float";
     EXPECT_EQ((Vector3D(1, 0, 0) / 3).getDx(), 1.0f / 3.0f);
-    EXPECT_EQ(Vector3D(1, 2, 3).dotProduct(Vector3D(4, -5, 6)), 12.0f);
     testing::internal::CaptureStdout();
     Vector3D(1, 2.5f, -3).print();
     fflush(stdout);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "(1.000000, 2.500000, -3.000000)\n");
+}
+
+TEST(PointInBox, FacesAreInsideAndNaNIsOutside)
+{
+    const float low[3] = {-1, 0, -2}, high[3] = {1, 0.21f, -1};
+    for (int axis = 0; axis < 3; axis++)
+        for (float value : {low[axis], high[axis], std::nextafter(low[axis], -9.0f),
+                            std::nextafter(high[axis], 9.0f), NAN}) {
+            float p[3] = {0, 0.1f, -1.5f};
+            p[axis] = value;
+            const bool inside = value == low[axis] || value == high[axis];
+            EXPECT_EQ(pointInBox(Vector3D(p[0], p[1], p[2]), low[0], high[0], low[1], high[1], low[2], high[2]),
+                      inside) << "axis " << axis << " at " << value;
+        }
 }
