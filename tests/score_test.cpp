@@ -1,6 +1,12 @@
-// score_test.cpp: the scoring rules over whole and unfinished games.
+// score_test.cpp: the scoring rules over whole and unfinished games, and the
+// best game's file across runs, good and bad.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -47,5 +53,45 @@ TEST(ScoreRules, MarksAndRunningTotalsOfWholeAndUnfinishedGames)
     for (const Game& game : games) {
         const std::vector<int> balls = ballsOf(game.balls);
         EXPECT_EQ(written(scoreSheet(balls.data(), (int)balls.size())), game.sheet) << game.balls;
+    }
+}
+
+// Each case plays a game of 150 and then, in a second run, one of 0; %s is
+// the data folder.
+TEST(BestScore, KeptAcrossRunsAndReplacedWhenBad)
+{
+    struct Case { const char* path; const char* before; const char* err; const char* out; const char* after; };
+    const char* const kept = "Game over: 150 points, best game 150\nGame over: 0 points, best game 150\n";
+    const char* const lost = "Game over: 150 points, best game 150\nGame over: 0 points, best game 0\n";
+    const Case cases[] = {
+        {"bowling/best-score", nullptr, "", kept, "150\n"},
+        {"bowling/best-score", "100\n", "", kept, "150\n"},
+        {"bowling/best-score", "twelve\n", "bowling: ignoring the best game in %s/bowling/best-score: not a number\n", kept, "150\n"},
+        {"bowling/best-score", "301\n", "bowling: ignoring the best game in %s/bowling/best-score: outside 0 to 300\n", kept, "150\n"},
+        {"bowling", "a plain file\n", "bowling: cannot save the best game in %1$s/bowling: Not a directory\n"
+                                      "bowling: cannot save the best game in %1$s/bowling: Not a directory\n", lost, "a plain file\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string data = testing::TempDir() + "BestScore" + std::to_string(&c - cases);
+        std::filesystem::remove_all(data);
+        if (c.before) {
+            std::filesystem::create_directories(std::filesystem::path(data + "/" + c.path).parent_path());
+            std::ofstream(data + "/" + c.path) << c.before;
+        }
+        setenv("XDG_DATA_HOME", data.c_str(), 1);
+        testing::internal::CaptureStderr();
+        testing::internal::CaptureStdout();
+        for (const char* game : {"555555555555555555555", "00000000000000000000"}) {
+            keepScore(true);
+            for (int pins : ballsOf(game))
+                recordBall(pins);
+        }
+        keepScore(false);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.out);
+        char err[1024];
+        snprintf(err, sizeof err, c.err, data.c_str());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), err);
+        std::ifstream after(data + "/" + c.path);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(after), {}), c.after);
     }
 }
