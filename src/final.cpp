@@ -105,6 +105,7 @@ void display()
     glPopMatrix();
     glPopMatrix();
 
+    drawScore();
     glutSwapBuffers();
 }
 

@@ -59,3 +59,9 @@ void recordBall(int pinsDown)
     fflush(stdout);  // the player may be reading through a pipe
     framePart = 0;  // reset sets up a full rack for the new game
 }
+
+void drawScore()
+{
+    if (scoring)
+        drawSheet(sheet, bestScore);
+}

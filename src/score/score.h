@@ -7,9 +7,10 @@
 void keepScore(bool on);
 
 // The game's hooks: at the release; at the end of a roll, after framePart's
-// toggle and before reset.
+// toggle and before reset; last in display(), before the buffer swap.
 void scoreBallReleased();
 void scoreRollEnded();
+void drawScore();
 
 // Puts one ball of pinsDown pins on the sheet. After a game's last ball it
 // prints the score, saves a new best game and sets framePart so that reset
@@ -31,6 +32,9 @@ struct ScoreSheet {
 
 // The sheet of one game's balls, each the pins it knocked down.
 ScoreSheet scoreSheet(const int* balls, int ballCount);
+
+// Draws the sheet along the top of the view; best may be noScore.
+void drawSheet(const ScoreSheet& sheet, int best);
 
 // The best game in $XDG_DATA_HOME/bowling/best-score. Trouble with the file
 // is told in one line on standard error and never ends the game: a bad
