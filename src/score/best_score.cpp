@@ -64,13 +64,15 @@ int readBestScore()
     text[length] = '\0';
     char* end;
     const long best = strtol(text, &end, 10);
+    char outside[32];
+    snprintf(outside, sizeof outside, "outside 0 to %d", bestPossible);
     const char* trouble = nullptr;
     if (readError)
         trouble = strerror(readError);
     else if (end == text || (*end != '\0' && strcmp(end, "\n") != 0) || length == sizeof text - 1)
         trouble = "not a number";
     else if (best < 0 || best > bestPossible)
-        trouble = "outside 0 to 300";
+        trouble = outside;
     if (!trouble)
         return (int)best;
     complain("ignoring the best game in", place.file, trouble);
