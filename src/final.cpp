@@ -11,6 +11,7 @@
 #include "assets/assets.h"
 #include "physics/physics.h"
 #include "rendering/rendering.h"
+#include "score/score.h"
 
 // Window and camera.
 int GW = 0;                  // drawing area width in pixels, as last reshaped
@@ -104,6 +105,7 @@ void display()
     glPopMatrix();
     glPopMatrix();
 
+    drawScore();
     glutSwapBuffers();
 }
 
@@ -174,6 +176,7 @@ void reset()
 // not jump, and runs the first ball step at once.
 static void releaseBall()
 {
+    scoreBallReleased();
     currentState = rolling;
     glPushMatrix();
     glLoadIdentity();

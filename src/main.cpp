@@ -3,11 +3,13 @@
 
 #include "command_line.h"
 #include "final.h"
+#include "score/score.h"
 
 int main(int argc, char** argv)
 {
-    readCommandLine(&argc, argv);
+    const CommandLine options = readCommandLine(&argc, argv);
     startUp(&argc, argv);
+    keepScore(options.keepScore);
     glutMainLoop();
     return 0;
 }

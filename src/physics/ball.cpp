@@ -5,6 +5,7 @@
 
 #include "final.h"
 #include "physics/physics.h"
+#include "score/score.h"
 
 // Per-step arithmetic is done in double against these double constants and
 // each stored result is rounded once to float.
@@ -90,6 +91,7 @@ void moveBall(int)
 
     if (ballZ < endOfLane && !anyPinFalling()) {
         framePart = (framePart + 1) & 1;
+        scoreRollEnded();
         reset();
     } else {
         glutTimerFunc(stepMilliseconds, moveBall, 0);

@@ -1,0 +1,67 @@
+// game_hooks.cpp: scoring hooked into the turn cycle: the pins each ball
+// knocks down, the end of a game and the new rack after it.
+#include <cstdio>
+
+#include "final.h"
+#include "physics/physics.h"
+#include "score/score.h"
+
+static bool scoring = false;
+static int balls[maxBallsPerGame];  // the current game's, as pins down
+static int ballCount = 0;
+static ScoreSheet sheet = scoreSheet(balls, 0);
+static int bestScore = noScore;
+static int pinsAtRelease = 0;
+
+void keepScore(bool on)
+{
+    scoring = on;
+    ballCount = 0;
+    sheet = scoreSheet(balls, 0);
+    bestScore = on ? readBestScore() : noScore;
+}
+
+// A roll ends only when no pin is falling: a pin shown is a pin standing.
+static int pinsShown()
+{
+    int shown = 0;
+    for (Pin& pin : pins)
+        shown += pin.isShown();
+    return shown;
+}
+
+void scoreBallReleased()
+{
+    if (scoring)
+        pinsAtRelease = pinsShown();
+}
+
+void scoreRollEnded()
+{
+    if (scoring)
+        recordBall(pinsAtRelease - pinsShown());
+}
+
+void recordBall(int pinsDown)
+{
+    // A finished sheet stays up until the next game's first ball is in.
+    if (sheet.gameOver)
+        ballCount = 0;
+    balls[ballCount++] = pinsDown;
+    sheet = scoreSheet(balls, ballCount);
+    if (!sheet.gameOver)
+        return;
+    if (sheet.score > bestScore) {
+        bestScore = sheet.score;
+        saveBestScore(bestScore);
+    }
+    printf("Game over: %d points, best game %d\n", sheet.score, bestScore);
+    fflush(stdout);  // the player may be reading through a pipe
+    framePart = 0;  // reset sets up a full rack for the new game
+}
+
+void drawScore()
+{
+    if (scoring)
+        drawSheet(sheet, bestScore);
+}
