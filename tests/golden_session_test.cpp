@@ -25,6 +25,7 @@
 #include "final.h"
 #include "game_window.h"
 #include "glut_recorder.h"
+#include "score/score.h"
 
 namespace {
 
@@ -144,6 +145,13 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
          PinInspector::fallDirection(p) = Vector3D(dx, dy, real(in));
      }},
     {"hide", [](std::istream& in) { pin(in).hide(); }},
+    // Scoring with a best-game file of the session's own.
+    {"score", [](std::istream&) {
+         const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+         setenv("XDG_DATA_HOME", (testing::TempDir() + test->name()).c_str(), 1);
+         keepScore(true);
+     }},
+    {"ball", [](std::istream& in) { recordBall((int)real(in)); }},
     {"frame", [](std::istream& in) {
          std::string name;
          in >> name;
@@ -175,6 +183,18 @@ public:
 
     void play(const std::string& event)
     {
+        testing::internal::CaptureStdout();
+        run(event);
+        std::istringstream out(testing::internal::GetCapturedStdout());
+        for (std::string line; std::getline(out, line);)
+            text += "  stdout: " + line + "\n";
+    }
+
+private:
+    State before;  // empty at first, so the first line lists every value
+
+    void run(const std::string& event)
+    {
         std::istringstream words(event);
         std::string verb, word;
         words >> verb;
@@ -193,9 +213,6 @@ public:
             ADD_FAILURE() << "unknown event: " << event;
         }
     }
-
-private:
-    State before;  // empty at first, so the first line lists every value
 
     // A key name, or "tick" for the next timer, with an optional *count.
     void repeat(const std::string& word)
@@ -241,6 +258,7 @@ TEST_P(GoldenSession, ReplaysExactly)
     std::string expected;
     Session session;
     restoreStartState();
+    keepScore(false);
     for (std::string line; std::getline(file, line);) {
         expected += line + "\n";
         if (line.rfind("  ", 0) == 0)
@@ -267,5 +285,5 @@ TEST_P(GoldenSession, ReplaysExactly)
 
 INSTANTIATE_TEST_SUITE_P(Sessions, GoldenSession,
                          testing::Values("start_and_keys", "meter_and_reset", "orbit", "pins", "ball_steps",
-                                         "throws", "frames"),
+                                         "throws", "frames", "scored_games"),
                          [](const auto& info) { return std::string(info.param); });

@@ -1,0 +1,28 @@
+// score_sheet_test.cpp: the sheet's drawing leaves OpenGL as it found it.
+#include <gtest/gtest.h>
+
+#include <GL/glut.h>
+
+#include <vector>
+
+#include "score/score.h"
+
+// Read back after drawing from a state apart from the game's usual one.
+TEST(ScoreSheet, DrawingLeavesTheOpenGlStateAsItFoundIt)
+{
+    const GLenum names[] = {GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX, GL_MODELVIEW_STACK_DEPTH, GL_MATRIX_MODE, GL_CURRENT_COLOR,
+                            GL_CURRENT_RASTER_POSITION, GL_LIGHTING, GL_DEPTH_TEST, GL_TEXTURE_2D, GL_BLEND, GL_BLEND_SRC};
+    const auto state = [&] {
+        std::vector<float> values(16 * std::size(names));
+        for (size_t i = 0; i < std::size(names); i++)
+            glGetFloatv(names[i], &values[16 * i]);
+        return values;
+    };
+    const int balls[] = {10, 7, 3, 9, 0};
+    glColor4f(0.25f, 0.5f, 0.75f, 1);
+    glRasterPos2f(0.1f, 0.2f);
+    const std::vector<float> before = state();
+    drawSheet(scoreSheet(balls, 5), 212);
+    EXPECT_EQ(state(), before);
+    EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+}
