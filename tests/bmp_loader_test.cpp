@@ -70,6 +70,7 @@ TEST(ImageLoad, RejectsBadFilesWithOneLine)
     struct Case { const char* name; int width; Adjust adjust; const char* message; };
     const Case cases[] = {
         {"8 bits per pixel", 4, [](BmpOptions& o) { o.bitsPerPixel = 8; }, "Bpp from %s is not 24: 8\n"},
+        {"32 bits per pixel", 4, [](BmpOptions& o) { o.bitsPerPixel = 32; }, "Bpp from %s is not 24: 32\n"},
         {"2 planes", 4, [](BmpOptions& o) { o.planes = 2; }, "Planes from %s is not 1: 2\n"},
         {"one byte short", 4, [](BmpOptions& o) { o.truncateBy = 1; }, "Error reading image data from %s.\n"},
         {"zero width", 0, nullptr, "Error reading image data from %s.\n"},

@@ -25,6 +25,7 @@
 #include "final.h"
 #include "game_window.h"
 #include "glut_recorder.h"
+#include "rendering/rendering.h"
 #include "score/score.h"
 
 namespace {
@@ -77,6 +78,17 @@ State gameState()
     glGetFloatv(GL_MATRIX_MODE, &matrix[17]);
     s["matrix"] = hash(matrix, 18);
     s["glError"] = std::to_string(glGetError());
+    // What a drawing leaves for the next: the aim arrow and the axes are lit
+    // with whatever material is current.
+    float colour[4], material[13];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    glGetMaterialfv(GL_FRONT, GL_AMBIENT, material);
+    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, material + 4);
+    glGetMaterialfv(GL_FRONT, GL_SPECULAR, material + 8);
+    glGetMaterialfv(GL_FRONT, GL_SHININESS, material + 12);
+    s["colour"] = text(Vector3D(colour[0], colour[1], colour[2]));
+    s["material"] = hash(material, 13);
+    s["lighting"] = std::to_string(glIsEnabled(GL_LIGHTING)) + (glIsEnabled(GL_TEXTURE_2D) ? " textured" : "");
     return s;
 }
 
@@ -152,6 +164,13 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
          keepScore(true);
      }},
     {"ball", [](std::istream& in) { recordBall((int)real(in)); }},
+    {"draw", [](std::istream& in) {
+         std::string name;
+         in >> name;
+         const std::map<std::string, void (*)()> drawings = {{"floor", drawFloor}, {"pins", drawPins},
+             {"ball", drawBall}, {"meter", drawForceMeter}, {"arrow", drawAimArrow}, {"axes", drawAxes}};
+         drawings.at(name)();
+     }},
     {"frame", [](std::istream& in) {
          std::string name;
          in >> name;
@@ -259,6 +278,7 @@ TEST_P(GoldenSession, ReplaysExactly)
     Session session;
     restoreStartState();
     keepScore(false);
+    display();  // so OpenGL's state does not hang on whether the window was exposed yet
     for (std::string line; std::getline(file, line);) {
         expected += line + "\n";
         if (line.rfind("  ", 0) == 0)
@@ -285,5 +305,5 @@ TEST_P(GoldenSession, ReplaysExactly)
 
 INSTANTIATE_TEST_SUITE_P(Sessions, GoldenSession,
                          testing::Values("start_and_keys", "meter_and_reset", "orbit", "pins", "ball_steps",
-                                         "throws", "frames", "scored_games"),
+                                         "throws", "frames", "scored_games", "drawings"),
                          [](const auto& info) { return std::string(info.param); });
