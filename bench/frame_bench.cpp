@@ -12,12 +12,8 @@
 #include "rendering/rendering.h"
 #include "score/score.h"
 
-// The time column gives milliseconds per frame, in wall-clock time: the
-// renderer draws on its own threads. This adds frames per second.
-static void reportFramesPerSecond(benchmark::State& state)
-{
-    state.counters["fps"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
-}
+// Times are milliseconds per frame in wall-clock time: the renderer draws
+// on its own threads.
 
 // display() as the game calls it: clear, meter, lane, pins, arrow, ball, swap.
 static void wholeFrame(benchmark::State& state)
@@ -27,7 +23,6 @@ static void wholeFrame(benchmark::State& state)
         display();
         glFinish();
     }
-    reportFramesPerSecond(state);
 }
 BENCHMARK(wholeFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -47,7 +42,6 @@ static void spheresAlone(benchmark::State& state)
         glPopMatrix();
         glFinish();
     }
-    reportFramesPerSecond(state);
 }
 BENCHMARK(spheresAlone)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <new>
 #include <random>
 
@@ -62,41 +63,33 @@ extern "C" void* realloc(void* block, size_t size)
     return __libc_realloc(block, size);
 }
 
-void* operator new(size_t size)
+// Both kinds of new, counted for the code that called them.
+static void* allocate(size_t size, void* caller)
 {
-    count(__builtin_return_address(0));
+    count(caller);
     if (void* block = __libc_malloc(size ? size : 1))
         return block;
     throw std::bad_alloc();
 }
 
-void* operator new[](size_t size)
-{
-    count(__builtin_return_address(0));
-    if (void* block = __libc_malloc(size ? size : 1))
-        return block;
-    throw std::bad_alloc();
-}
-
+void* operator new(size_t size) { return allocate(size, __builtin_return_address(0)); }
+void* operator new[](size_t size) { return allocate(size, __builtin_return_address(0)); }
 void operator delete(void* block) noexcept { free(block); }
 void operator delete[](void* block) noexcept { free(block); }
 void operator delete(void* block, size_t) noexcept { free(block); }
 void operator delete[](void* block, size_t) noexcept { free(block); }
 
-// What the heap hands out now, by glibc's own count over all arenas: if this
-// holds still while the resident size moves, nothing leaks and the change
-// is the heap trimming or growing its free space.
 // The process's resident memory, from /proc/self/statm; -1 if unreadable.
 static long residentKiB()
 {
-    long size = 0, resident = 0;
-    FILE* statm = fopen("/proc/self/statm", "r");
-    const bool read = statm && fscanf(statm, "%ld %ld", &size, &resident) == 2;
-    if (statm)
-        fclose(statm);
-    return read ? resident * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+    long size = 0, resident = -1;
+    std::ifstream("/proc/self/statm") >> size >> resident;
+    return resident < 0 ? -1 : resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
+// What the heap hands out now, by glibc's own count over all arenas: if this
+// holds still while the resident size moves, nothing leaks and the change
+// is the heap trimming or growing its free space.
 static long heapInUseKiB()
 {
     const struct mallinfo2 heap = mallinfo2();
