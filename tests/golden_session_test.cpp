@@ -10,6 +10,7 @@
 
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -157,10 +158,12 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
          PinInspector::fallDirection(p) = Vector3D(dx, dy, real(in));
      }},
     {"hide", [](std::istream& in) { pin(in).hide(); }},
-    // Scoring with a best-game file of the session's own.
+    // Scoring, with no best game yet in a data folder of the session's own.
     {"score", [](std::istream&) {
-         const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-         setenv("XDG_DATA_HOME", (testing::TempDir() + test->name()).c_str(), 1);
+         std::string folder = testing::TempDir() + testing::UnitTest::GetInstance()->current_test_info()->name();
+         std::replace(folder.begin() + testing::TempDir().size(), folder.end(), '/', '-');
+         std::filesystem::remove_all(folder);
+         setenv("XDG_DATA_HOME", folder.c_str(), 1);
          keepScore(true);
      }},
     {"ball", [](std::istream& in) { recordBall((int)real(in)); }},
