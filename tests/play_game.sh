@@ -24,7 +24,7 @@ grab() { import -window "$window" ${2:+-crop "$2"} "$1"; }
 wait_until() {  # same|differs REFERENCE [WxH+X+Y]
   for _ in $(seq 100); do
     grab now.png "${3:-}"
-    pixels=$(compare -metric AE "$2" now.png null: 2>&1 || true)
+    pixels=$(compare -metric AE -size 500x500 "$2" now.png null: 2>&1 || true)
     [ "$1" = same ] && [ "$pixels" = 0 ] && return 0
     [ "$1" = differs ] && [ "$pixels" != 0 ] && return 0
     sleep 0.1
@@ -34,8 +34,7 @@ wait_until() {  # same|differs REFERENCE [WxH+X+Y]
 
 [ "$(xdotool getwindowname "$window")" = Bowling ] || fail "window title"
 xdotool getwindowgeometry "$window" | grep -q 'Geometry: 500x500' || fail "window size"
-convert -size 500x500 xc:black black.png
-wait_until differs black.png  # drawn once the textures are loaded
+wait_until differs xc:black  # drawn once the textures are loaded
 grab start.png
 grab rack.png 500x180+0+0
 grab lane.png 500x320+0+180
