@@ -1,20 +1,29 @@
 #!/usr/bin/env bash
-# package_test.sh CPACK BUILD_DIR SCRATCH: builds the Debian package, unpacks
-# it into SCRATCH/debian/bowling, checks it and starts it as a desktop would.
+# package_test.sh CPACK BUILD_DIR SOURCE_DIR [CMAKE_OPTION...]: builds the
+# Debian package, unpacks it, checks it and starts it as a desktop would;
+# then builds it again from a copy of the source in another folder, with the
+# build's CMake options, and wants the same bytes.
 set -euo pipefail
-cpack=$1 build=$2 scratch=$3
+cpack=$1 build=$2 source=$3
+shift 3
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 
 # dpkg-shlibdeps wants the package tree under debian/, with its DEBIAN
 # control folder, beside a debian/control file.
-rm -rf "$scratch"
 mkdir -p "$scratch/debian"
 touch "$scratch/debian/control"
-"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$scratch"
+"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$scratch" >/dev/null
 deb=$(echo "$scratch"/bowling_*.deb)
 dpkg -x "$deb" "$scratch/debian/bowling"
 dpkg -e "$deb" "$scratch/debian/bowling/DEBIAN"
 
-lintian --fail-on error,warning "$deb"  # Debian's own checks; informational tags may stay
+# Debian's own checks; of the informational tags, none on hardening or
+# sections Debian strips.
+tags=$(lintian -I --fail-on error,warning "$deb") || { echo "$tags"; exit 1; }
+if grep -E 'hardening-|binary-has-unneeded-section' <<<"$tags"; then exit 1; fi
+# Control-flow protection is not among Debian 12's flags.
+hardening-check --nocfprotection "$scratch/debian/bowling/usr/games/bowling"
 
 # Every library the game links must come from a package the .deb depends on,
 # at least at the version its symbols need.
@@ -25,9 +34,13 @@ for item in "${items[@]}"; do
   [[ ", $depends," == *", ${item# },"* ]] || { echo "Depends lacks '${item# }': $depends"; exit 1; }
 done
 
-# Desktops look the entry's icon up in the hicolor theme: a scalable picture that renders.
+# The desktop entry without a hint or warning, the metadata strictly valid
+# (its launchable entry installed too), and the entry's icon in the hicolor
+# theme as a scalable picture that renders.
 usr=$scratch/debian/bowling/usr
 entry=$(echo "$usr"/share/applications/*.desktop)
+hints=$(desktop-file-validate "$entry") && [ -z "$hints" ] || { echo "$hints"; exit 1; }
+appstreamcli validate-tree --no-net --strict "$usr"
 rsvg-convert "$usr/share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$entry").svg" >/dev/null
 
 # Each Exec= (the scored game, the practice action) started as a desktop would:
@@ -41,3 +54,21 @@ sed -n 's/^Exec=//p' "$entry" | while read -r command; do
     diff <(printf 'trying to load %s\n' balltexture.bmp floor.bmp pintexture.bmp) "$scratch/output" ||
     { echo "Exec=$command did not show its window and load its pictures"; exit 1; }
 done
+
+# The same package from another folder: the working files (committed or
+# not) copied, built with the game's own targets alone. The copy is no git
+# checkout, so it is dated to the last commit as a packager would: the
+# first package must have taken that date by itself.
+copy=$scratch/elsewhere
+mkdir "$copy"
+git -C "$source" ls-files -z --cached --others --exclude-standard |
+  tar -C "$source" --null -T - --ignore-failed-read -cf - | tar -C "$copy" -xf -
+cmake -S "$copy" -B "$copy/build" "$@" -DBUILD_TESTING=OFF -DBOWLING_BENCHMARKS=OFF >/dev/null
+cmake --build "$copy/build" -j "$(nproc)" >/dev/null
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$source" log -1 --format=%ct)}
+SOURCE_DATE_EPOCH=$epoch "$cpack" --config "$copy/build/CPackConfig.cmake" -G DEB -B "$copy/package" >/dev/null
+cmp "$deb" "$copy"/package/bowling_*.deb || {
+  diff <(dpkg-deb -c "$deb"; dpkg-deb -I "$deb" md5sums) \
+    <(dpkg-deb -c "$copy"/package/bowling_*.deb; dpkg-deb -I "$copy"/package/bowling_*.deb md5sums)
+  exit 1
+}
