@@ -19,7 +19,7 @@ dpkg -e "$deb" "$scratch/debian/bowling/DEBIAN"
 
 # Debian's own checks, informational tags included; control-flow protection
 # is not among Debian 12's hardening flags.
-TMPDIR=$scratch lintian -I --fail-on error,warning,info "$deb"  # it leaves a cache file behind
+TMPDIR=$scratch lintian -I --fail-on error,warning,info "$deb"  # its cache file stays in TMPDIR
 hardening-check --nocfprotection "$scratch/debian/bowling/usr/games/bowling"
 
 # Every library the game links must come from a package the .deb depends on,
@@ -52,8 +52,8 @@ sed -n 's/^Exec=//p' "$entry" | while read -r command; do
 done
 
 # The same bytes from a copy of the working files in another folder, built
-# with the game's targets alone. The copy has no git history, so it is dated
-# as a packager would date it: the first package must have dated itself so.
+# with the game's targets alone. The copy has no git history, so it is given
+# the last commit's date as a packager would: the first found it by itself.
 copy=$scratch/elsewhere
 mkdir "$copy"
 git -C "$source" ls-files -z --cached --others --exclude-standard |
