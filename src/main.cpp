@@ -4,12 +4,14 @@
 #include "command_line.h"
 #include "final.h"
 #include "score/score.h"
+#include "sound/sound.h"
 
 int main(int argc, char** argv)
 {
     const CommandLine options = readCommandLine(&argc, argv);
     startUp(&argc, argv);
     keepScore(options.keepScore);
+    playSound(options.playSound);
     glutMainLoop();
     return 0;
 }
