@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# sound_test.sh GAME_FOLDER CASE: the real game played with real keys while
+# OpenAL Soft writes its mix, in real time, to a wave file instead of a sound
+# card; the file is then measured with sox. The cases:
+#   throws    --sound, three throws: the right side at one pin, the left side
+#             into the gutter, a full rack; the window closed as pins drop
+#   silent    no --sound: no audio device is opened, so no file is written
+#   nodriver  --sound with no usable driver: one line on standard error, and
+#             a game that plays
+set -euo pipefail
+case=$2
+source "$(dirname "$0")/x_game.sh" "$1"
+
+# Our configuration alone: no user's beside it.
+driver=wave
+[ "$case" = nodriver ] && driver=nosuchdriver
+printf '[general]\ndrivers = %s\nchannels = stereo\nsample-type = int16\nfrequency = 22050\ndither = false\n[wave]\nfile = %s\n' \
+  "$driver" "$scratch/mix.wav" >alsoft.conf
+export ALSOFT_CONF=$scratch/alsoft.conf HOME=$scratch XDG_CONFIG_HOME=$scratch XDG_CONFIG_DIRS=$scratch
+
+rate=22050
+bytes() { stat -c %s mix.wav 2>/dev/null || echo 0; }
+# Waits until the mix holds this many more milliseconds than at the size given.
+wait_for_mix() {  # BYTES MILLISECONDS
+  for _ in $(seq 200); do
+    (( $(bytes) >= $1 + $2 * rate * 4 / 1000 )) && return 0
+    sleep 0.05
+  done
+  fail "the mix stopped growing"
+}
+# Rolls the ball from where the keys put it; prints the mix's size at the
+# release and at the end of the roll, when the ball is back at the start.
+throw() {  # KEYS...
+  xdotool key --delay 5 "$@"
+  wait_until differs lane.png 500x320+0+180
+  echo -n "$(bytes) "
+  xdotool key space space
+  wait_until same lane.png 500x320+0+180
+  bytes
+}
+# sox's "Maximum" or "RMS" amplitude of one channel (1 left, 2 right, -
+# both) from one byte size of the mix to another, after any further effects.
+level() {  # WHAT CHANNEL FROM TO [EFFECT...]
+  local from=$(( ($3 - header) / 4 )) to=$(( ($4 - header) / 4 ))
+  local remix=(remix "$2")
+  [ "$2" = - ] && remix=()
+  sox mix.wav -n trim "${from}s" "$(( to - from ))s" "${remix[@]}" "${@:5}" stat 2>&1 |
+    awk -v what="$1" '$1 == what && $2 == "amplitude:" { print $3 }'
+}
+louder() {  # A B FACTOR CLAIM: A is more than FACTOR times B
+  awk -v a="$1" -v b="$2" -v f="$3" 'BEGIN { exit !(a > f * b) }' || fail "$4: $1 against $2"
+}
+
+args=(--sound)
+[ "$case" = silent ] && args=()
+start_game "$1" "${args[@]}"
+wait_until differs xc:black  # drawn: the device, if any, was opened before
+grab lane.png 500x320+0+180  # the ball at its start, as every roll leaves it
+
+if [ "$case" != throws ]; then
+  throw d >/dev/null
+  kill "$pid"
+  [ ! -e mix.wav ] || fail "a mix was written"
+  message='^$'
+  [ "$case" = nodriver ] && message=$'^bowling: [^\n]*playing silent$'
+  [[ $(cat errors) =~ $message ]] || fail "standard error: $(cat errors)"
+  exit 0
+fi
+
+# Half a second of aiming, keys pressed, then the right edge at one pin.
+start=$(bytes)
+wait_for_mix "$start" 500
+read -r right_from right_to < <(throw $(printf 'd %.0s' {1..49}))
+# The second ball from the left edge, aimed into the left gutter.
+read -r left_from left_to < <(throw $(printf 'a %.0s' {1..49}) $(printf 'Left %.0s' {1..10}))
+# A new frame: just right of the head pin, where seven pins fall. The window
+# is closed as the last of them drop.
+xdotool key --delay 5 d d d d
+grab rack.png 500x180+0+0
+full_from=$(bytes)
+xdotool key space space
+wait_until differs rack.png 500x180+0+0
+wait_for_mix "$(bytes)" 800
+xdotool windowkill "$window"
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the game still runs with its window gone"
+status=0
+wait "$pid" || status=$?
+# Xlib ends the program with 1 when its window is gone; a hang, a crash or
+# a sanitizer's report would end it otherwise.
+[ "$status" = 1 ] || fail "the game ended with $status: $(cat errors)"
+full_to=$(bytes)
+(( $(od -An -tu4 -j4 -N4 mix.wav) == full_to - 8 )) || fail "the device was not closed: the mix's header is unfinished"
+header=$(( full_to - 4 * $(soxi -s mix.wav) ))
+
+early=$(( rate * 4 * 35 / 100 ))  # the first 0.35 s of a roll, before any pin
+[ "$(level Maximum - "$header" "$right_from")" = 0.000000 ] || fail "a sound while aiming"
+roll=$(level Maximum - "$right_from" $(( right_from + early )))
+louder "$(level RMS - "$right_from" $(( right_from + early )))" 0.02 1 "the roll is heard"
+louder "$(level Maximum - "$right_from" "$right_to")" "$roll" 1.5 "the pin is louder than the roll"
+# Pins against pins above 1 kHz, where the roll's rumble does not reach.
+louder "$(level Maximum - "$full_from" "$full_to" highpass 1000)" \
+  "$(level Maximum - "$right_from" "$right_to" highpass 1000)" 1.2 "a full rack is louder than one pin"
+louder "$(level Maximum - "$left_from" $(( left_from + early )))" "$roll" 2 "the gutter is louder than the roll"
+louder "$(level RMS 2 "$right_from" "$right_to")" "$(level RMS 1 "$right_from" "$right_to")" 1.25 \
+  "the right side is heard on the right"
+louder "$(level RMS 1 "$left_from" "$left_to")" "$(level RMS 2 "$left_from" "$left_to")" 1.25 \
+  "the left side is heard on the left"
+echo "heard three throws"
