@@ -5,17 +5,21 @@
 #   throws    --sound, three throws: the right side at one pin, the left side
 #             into the gutter, a full rack; the window closed as pins drop
 #   silent    no --sound: no audio device is opened, so no file is written
-#   nodriver  --sound with no usable driver: one line on standard error, and
+#   nodriver  --sound with no usable device: one line on standard error, and
 #             a game that plays
 set -euo pipefail
 case=$2
 source "$(dirname "$0")/x_game.sh" "$1"
 
-# Our configuration alone: no user's beside it.
-driver=wave
-[ "$case" = nodriver ] && driver=nosuchdriver
-printf '[general]\ndrivers = %s\nchannels = stereo\nsample-type = int16\nfrequency = 22050\ndither = false\n[wave]\nfile = %s\n' \
-  "$driver" "$scratch/mix.wav" >alsoft.conf
+# Our configuration alone, no user's beside it: the wave writer, or an ALSA
+# device that does not exist, whose failure ALSA and OpenAL Soft would both
+# tell in lines of their own.
+if [ "$case" = nodriver ]; then
+  printf '[general]\ndrivers = alsa\n[alsa]\ndevice = nosuchdevice\n' >alsoft.conf
+else
+  printf '[general]\ndrivers = wave\nchannels = stereo\nsample-type = int16\nfrequency = 22050\ndither = false\n[wave]\nfile = %s\n' \
+    "$scratch/mix.wav" >alsoft.conf
+fi
 export ALSOFT_CONF=$scratch/alsoft.conf HOME=$scratch XDG_CONFIG_HOME=$scratch XDG_CONFIG_DIRS=$scratch
 
 rate=22050
@@ -102,6 +106,7 @@ louder "$(level Maximum - "$right_from" "$right_to")" "$roll" 1.5 "the pin is lo
 louder "$(level Maximum - "$full_from" "$full_to" highpass 1000)" \
   "$(level Maximum - "$right_from" "$right_to" highpass 1000)" 1.2 "a full rack is louder than one pin"
 louder "$(level Maximum - "$left_from" $(( left_from + early )))" "$roll" 2 "the gutter is louder than the roll"
+louder 0.01 "$(level Maximum - $(( left_from - rate * 4 / 10 )) "$left_from")" 1 "the roll stops at its end"
 louder "$(level RMS 2 "$right_from" "$right_to")" "$(level RMS 1 "$right_from" "$right_to")" 1.25 \
   "the right side is heard on the right"
 louder "$(level RMS 1 "$left_from" "$left_to")" "$(level RMS 2 "$left_from" "$left_to")" 1.25 \
