@@ -1,16 +1,26 @@
 // score_test.cpp: the scoring rules over whole and unfinished games, and the
-// best game's file across runs, good and bad.
+// best game's file across runs and between games racing, good and bad.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "scratch_folder.h"
 #include "score/score.h"
+#include "sheet_text.h"
 
 // Pins down ball by ball, X for ten.
 static std::vector<int> ballsOf(const char* text)
@@ -19,18 +29,6 @@ static std::vector<int> ballsOf(const char* text)
     for (const char* c = text; *c; c++)
         balls.push_back(*c == 'X' ? 10 : *c - '0');
     return balls;
-}
-
-// The cells as drawn, two a frame and three in the tenth, then the running
-// totals known: "X 7/72 | 20 37".
-static std::string written(const ScoreSheet& sheet)
-{
-    std::string text = sheet.marks;
-    text = text.substr(0, text.find_last_not_of(' ') + 1) + " |";
-    for (int total : sheet.runningTotals)
-        if (total != noScore)
-            text += " " + std::to_string(total);
-    return text;
 }
 
 TEST(ScoreRules, MarksAndRunningTotalsOfWholeAndUnfinishedGames)
@@ -52,46 +50,136 @@ TEST(ScoreRules, MarksAndRunningTotalsOfWholeAndUnfinishedGames)
     };
     for (const Game& game : games) {
         const std::vector<int> balls = ballsOf(game.balls);
-        EXPECT_EQ(written(scoreSheet(balls.data(), (int)balls.size())), game.sheet) << game.balls;
+        EXPECT_EQ(sheetText(scoreSheet(balls.data(), (int)balls.size())), game.sheet) << game.balls;
     }
 }
 
-// Each case plays a game of 150 and then, in a second run, one of 0; %s is
-// the data folder.
-TEST(BestScore, KeptAcrossRunsAndReplacedWhenBad)
+static void play(int score)
 {
-    struct Case { const char* path; const char* before; const char* err; const char* out; const char* after; };
+    static const std::map<int, const char*> games = {{0, "00000000000000000000"}, {20, "11111111111111111111"},
+                                                     {30, "12121212121212121212"}, {150, "555555555555555555555"}};
+    for (int pins : ballsOf(games.at(score)))
+        recordBall(pins);
+}
+
+// The data folder's files and what they hold, the lock file left out.
+static std::string listing(const std::string& folder)
+{
+    std::set<std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.is_directory() || entry.path().filename() == "best-score.lock")
+            continue;
+        std::string line = entry.path().lexically_relative(folder).string() + " (no file)";
+        if (entry.is_regular_file()) {
+            std::ifstream in(entry.path());
+            line = entry.path().lexically_relative(folder).string() + "=" + std::string(std::istreambuf_iterator<char>(in), {});
+        }
+        entries.insert(line);
+    }
+    std::string text;
+    for (const std::string& entry : entries)
+        text += entry + " ";
+    return text;
+}
+
+static void passOn(int from, FILE* to)
+{
+    char buffer[4096];
+    for (ssize_t length; (length = read(from, buffer, sizeof buffer)) > 0;)
+        fwrite(buffer, 1, length, to);
+    close(from);
+}
+
+// Ends a game in a process of its own, as another window would, where
+// files may grow to sizeLimit bytes (-1 for no limit), and passes on what
+// it printed.
+static void playElsewhere(int score, long sizeLimit)
+{
+    int out[2], err[2];
+    if (pipe(out) != 0 || pipe(err) != 0)
+        FAIL() << "no pipe";
+    fflush(stdout);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        dup2(err[1], STDERR_FILENO);
+        const rlimit limit = {(rlim_t)sizeLimit, (rlim_t)sizeLimit};
+        signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+        if (sizeLimit >= 0)
+            setrlimit(RLIMIT_FSIZE, &limit);
+        play(score);
+        _exit(0);
+    }
+    close(out[1]);
+    close(err[1]);
+    passOn(out[0], stdout);
+    passOn(err[0], stderr);
+    waitpid(child, nullptr, 0);
+}
+
+// Two games on one data folder: the first ends elsewhere, then the second,
+// started after it or, racing, before it. %s in err is the data folder.
+TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
+{
+    struct Case {
+        const char* path;  // made in the data folder before the games
+        mode_t kind;       // S_IFREG holding text, S_IFIFO, or 0 for none
+        std::string text;
+        int first, second;
+        bool racing;
+        long sizeLimit;    // for the first game's files; -1 for none
+        const char* out, *err, *after;
+    };
     const char* const kept = "Game over: 150 points, best game 150\nGame over: 0 points, best game 150\n";
-    const char* const lost = "Game over: 150 points, best game 150\nGame over: 0 points, best game 0\n";
+    const char* const savedAfter = "bowling/best-score=150\n ";
+    const char* const notANumber = "bowling: ignoring the best game in %1$s/bowling/best-score: not a number\n"
+                                   "bowling: ignoring the best game in %1$s/bowling/best-score: not a number\n";
     const Case cases[] = {
-        {"bowling/best-score", nullptr, "", kept, "150\n"},
-        {"bowling/best-score", "100\n", "", kept, "150\n"},
-        {"bowling/best-score", "twelve\n", "bowling: ignoring the best game in %s/bowling/best-score: not a number\n", kept, "150\n"},
-        {"bowling/best-score", "301\n", "bowling: ignoring the best game in %s/bowling/best-score: outside 0 to 300\n", kept, "150\n"},
-        {"bowling", "a plain file\n", "bowling: cannot save the best game in %1$s/bowling: Not a directory\n"
-                                      "bowling: cannot save the best game in %1$s/bowling: Not a directory\n", lost, "a plain file\n"},
+        {"", 0, "", 150, 0, false, -1, kept, "", savedAfter},
+        {"bowling/best-score", S_IFREG, "twelve\n", 150, 0, false, -1, kept, notANumber, savedAfter},
+        {"bowling/best-score", S_IFREG, " 42\n", 150, 0, false, -1, kept, notANumber, savedAfter},
+        {"bowling/best-score", S_IFREG, "42\n\n", 150, 0, false, -1, kept, notANumber, savedAfter},
+        {"bowling/best-score", S_IFREG, std::string("42\0junk", 7), 150, 0, false, -1, kept, notANumber, savedAfter},
+        {"bowling/best-score", S_IFREG, "301\n", 150, 0, false, -1, kept,
+         "bowling: ignoring the best game in %1$s/bowling/best-score: outside 0 to 300\n"
+         "bowling: ignoring the best game in %1$s/bowling/best-score: outside 0 to 300\n", savedAfter},
+        {"bowling/best-score", S_IFIFO, "", 150, 0, false, -1, kept,
+         "bowling: ignoring the best game in %1$s/bowling/best-score: not a regular file\n"
+         "bowling: ignoring the best game in %1$s/bowling/best-score: not a regular file\n", savedAfter},
+        {"bowling", S_IFREG, "a plain file\n", 150, 0, false, -1,
+         "Game over: 150 points, best game 150\nGame over: 0 points, best game 0\n",
+         "bowling: cannot save the best game in %1$s/bowling: Not a directory\n"
+         "bowling: cannot save the best game in %1$s/bowling: Not a directory\n", "bowling=a plain file\n "},
+        {"bowling/best-score", S_IFREG, "100\n", 150, 0, false, 2,
+         "Game over: 150 points, best game 150\nGame over: 0 points, best game 100\n",
+         "bowling: cannot save the best game in %1$s/bowling: short write\n", "bowling/best-score=100\n "},
+        {"bowling/best-score", S_IFREG, "10\n", 30, 20, true, -1,
+         "Game over: 30 points, best game 30\nGame over: 20 points, best game 30\n", "", "bowling/best-score=30\n "},
+        {"bowling/best-score", S_IFREG, "10\n", 20, 30, true, -1,
+         "Game over: 20 points, best game 20\nGame over: 30 points, best game 30\n", "", "bowling/best-score=30\n "},
     };
     for (const Case& c : cases) {
-        const std::string data = testing::TempDir() + "BestScore" + std::to_string(&c - cases);
-        std::filesystem::remove_all(data);
-        if (c.before) {
-            std::filesystem::create_directories(std::filesystem::path(data + "/" + c.path).parent_path());
-            std::ofstream(data + "/" + c.path) << c.before;
+        const std::string name = "case " + std::to_string(&c - cases);
+        ScratchFolder data;
+        std::filesystem::create_directories(std::filesystem::path(data / c.path).parent_path());
+        if (c.kind == S_IFREG)
+            std::ofstream(data / c.path) << c.text;
+        if (c.kind == S_IFIFO) {
+            ASSERT_EQ(mkfifo((data / c.path).c_str(), 0600), 0);
         }
-        setenv("XDG_DATA_HOME", data.c_str(), 1);
+        setenv("XDG_DATA_HOME", data.path.c_str(), 1);
         testing::internal::CaptureStderr();
         testing::internal::CaptureStdout();
-        for (const char* game : {"555555555555555555555", "00000000000000000000"}) {
+        keepScore(true);
+        playElsewhere(c.first, c.sizeLimit);
+        if (!c.racing)
             keepScore(true);
-            for (int pins : ballsOf(game))
-                recordBall(pins);
-        }
+        play(c.second);
         keepScore(false);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.out);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.out) << name;
         char err[1024];
-        snprintf(err, sizeof err, c.err, data.c_str());
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), err);
-        std::ifstream after(data + "/" + c.path);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(after), {}), c.after);
+        snprintf(err, sizeof err, c.err, data.path.c_str());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), err) << name;
+        EXPECT_EQ(listing(data.path), c.after) << name;
     }
 }
