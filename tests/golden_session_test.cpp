@@ -5,19 +5,24 @@
 // replays the events through the real callbacks and compares every line.
 // "> frame NAME" draws a frame and compares it, value for value, with the
 // picture tests/reference/NAME.bmp drawn before by the same renderer.
-// After an intended change, scripts/update-expected writes both anew.
+// After an intended change, scripts/update-expected writes both anew. A
+// line the reader does not understand fails the test by file and line.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
 
-#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
+#include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -27,7 +32,9 @@
 #include "game_window.h"
 #include "glut_recorder.h"
 #include "rendering/rendering.h"
+#include "scratch_folder.h"
 #include "score/score.h"
+#include "sheet_text.h"
 
 namespace {
 
@@ -90,6 +97,8 @@ State gameState()
     s["colour"] = text(Vector3D(colour[0], colour[1], colour[2]));
     s["material"] = hash(material, 13);
     s["lighting"] = std::to_string(glIsEnabled(GL_LIGHTING)) + (glIsEnabled(GL_TEXTURE_2D) ? " textured" : "");
+    if (const ScoreSheet* sheet = currentSheet())
+        s["sheet"] = "\"" + sheetText(*sheet) + "\"";
     return s;
 }
 
@@ -133,21 +142,61 @@ void expectFrameLike(const std::string& name)
     }
 }
 
-float real(std::istream& in)
+// An event's words, each read whole or the event fails.
+template <typename Number>
+Number number(std::istream& in)
 {
-    double value = 0;
-    in >> value;
-    return (float)value;
+    Number value;
+    if (!(in >> value) || !(in.peek() == EOF || isspace(in.peek())))
+        throw std::runtime_error("a number is missing or malformed");
+    return value;
 }
 
-Pin& pin(std::istream& in) { return pins[(int)real(in)]; }
+float real(std::istream& in) { return (float)number<double>(in); }
+
+std::string word(std::istream& in)
+{
+    std::string name;
+    if (!(in >> name))
+        throw std::runtime_error("a name is missing");
+    return name;
+}
+
+Pin& pin(std::istream& in)
+{
+    const int index = number<int>(in);
+    if (index < 0 || index >= 10)
+        throw std::runtime_error("no pin " + std::to_string(index));
+    return pins[index];
+}
+
+template <typename Map>
+const typename Map::mapped_type& lookUp(const Map& map, const std::string& name, const char* what)
+{
+    if (!map.count(name))
+        throw std::runtime_error("unknown " + std::string(what) + " " + name);
+    return map.at(name);
+}
+
+const std::map<std::string, void (*)()> drawings = {{"floor", drawFloor}, {"pins", drawPins},
+    {"ball", drawBall}, {"meter", drawForceMeter}, {"arrow", drawAimArrow}, {"axes", drawAxes}};
+
+const std::map<std::string, std::function<void(std::istream&)>> settings = {
+    {"state", [](std::istream& in) { currentState = number<int>(in); }},
+    {"framePart", [](std::istream& in) { framePart = (uint8_t)number<int>(in); }},
+    {"ballX", [](std::istream& in) { ballX = real(in); }},
+    {"ballZ", [](std::istream& in) { ballZ = real(in); }},
+    {"ballTheta", [](std::istream& in) { ballTheta = number<int>(in); }},
+    {"ballSpeed", [](std::istream& in) { ballSpeed = real(in); }},
+    {"bumpers", [](std::istream& in) { useBumpers = number<int>(in) != 0; }},
+};
 
 // The events that call one function each; "key", "tick" and "roll" below.
 const std::map<std::string, std::function<void(std::istream&)>> actions = {
     {"restart", [](std::istream&) { restoreStartState(); }},
-    {"press", [](std::istream& in) { mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, (int)real(in), 0); }},
-    {"drag", [](std::istream& in) { const int x = (int)real(in); mouseMove(x, (int)real(in)); }},
-    {"reshape", [](std::istream& in) { const int w = (int)real(in); reshape(w, (int)real(in)); }},
+    {"press", [](std::istream& in) { mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, number<int>(in), 0); }},
+    {"drag", [](std::istream& in) { const int x = number<int>(in); mouseMove(x, number<int>(in)); }},
+    {"reshape", [](std::istream& in) { const int w = number<int>(in); reshape(w, number<int>(in)); }},
     {"step", [](std::istream&) { moveBall(0); }},
     {"reset", [](std::istream&) { reset(); }},
     {"place", [](std::istream& in) { Pin& p = pin(in); const float x = real(in); p.init(x, real(in)); }},
@@ -160,39 +209,17 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
     {"hide", [](std::istream& in) { pin(in).hide(); }},
     // Scoring, with no best game yet in a data folder of the session's own.
     {"score", [](std::istream&) {
-         std::string folder = testing::TempDir() + testing::UnitTest::GetInstance()->current_test_info()->name();
-         std::replace(folder.begin() + testing::TempDir().size(), folder.end(), '/', '-');
-         std::filesystem::remove_all(folder);
-         setenv("XDG_DATA_HOME", folder.c_str(), 1);
+         static std::optional<ScratchFolder> data;
+         data.emplace();
+         setenv("XDG_DATA_HOME", data->path.c_str(), 1);
          keepScore(true);
      }},
-    {"ball", [](std::istream& in) { recordBall((int)real(in)); }},
-    {"draw", [](std::istream& in) {
-         std::string name;
-         in >> name;
-         const std::map<std::string, void (*)()> drawings = {{"floor", drawFloor}, {"pins", drawPins},
-             {"ball", drawBall}, {"meter", drawForceMeter}, {"arrow", drawAimArrow}, {"axes", drawAxes}};
-         drawings.at(name)();
-     }},
-    {"frame", [](std::istream& in) {
-         std::string name;
-         in >> name;
-         expectFrameLike(name);
-     }},
+    {"ball", [](std::istream& in) { recordBall(number<int>(in)); }},
+    {"draw", [](std::istream& in) { lookUp(drawings, word(in), "drawing")(); }},
+    {"frame", [](std::istream& in) { expectFrameLike(word(in)); }},
     {"advance", [](std::istream& in) { pin(in).doFall(); }},
     {"collide", [](std::istream& in) { Pin& p = pin(in); p.detectPinCollision(pin(in)); }},
-    {"set", [](std::istream& in) {
-         std::string name;
-         in >> name;
-         const float value = real(in);
-         if (name == "state") currentState = (int)value;
-         if (name == "framePart") framePart = (uint8_t)value;
-         if (name == "ballX") ballX = value;
-         if (name == "ballZ") ballZ = value;
-         if (name == "ballTheta") ballTheta = (int)value;
-         if (name == "ballSpeed") ballSpeed = value;
-         if (name == "bumpers") useBumpers = value != 0;
-     }},
+    {"set", [](std::istream& in) { lookUp(settings, word(in), "setting")(in); }},
 };
 
 const std::map<std::string, int> specialKeys = {
@@ -201,39 +228,75 @@ const std::map<std::string, unsigned char> namedKeys = {{"space", ' '}, {"esc", 
 
 class Session {
 public:
-    std::string text;  // the events, each followed by a line per callback or step it ran
+    std::string text;      // the comments and events read, each event followed by a line per callback or step it ran
+    std::string expected;  // the whole file as read
 
-    void play(const std::string& event)
+    // Plays the events of a golden file in order. What the reader does not
+    // understand comes back, each with the file and line.
+    std::vector<std::string> replay(const std::string& path)
     {
-        testing::internal::CaptureStdout();
-        run(event);
-        std::istringstream out(testing::internal::GetCapturedStdout());
-        for (std::string line; std::getline(out, line);)
-            text += "  stdout: " + line + "\n";
+        std::vector<std::string> failures;
+        std::ifstream file(path);
+        if (!file)
+            failures.push_back(path + ": cannot be read");
+        int number = 0;
+        for (std::string line; std::getline(file, line);) {
+            number++;
+            expected += line + "\n";
+            if (line.rfind("  ", 0) == 0)
+                continue;  // a result line: made again by the event before it
+            text += line + "\n";
+            try {
+                if (line.rfind("> ", 0) == 0)
+                    play(line.substr(2));
+                else if (line.rfind("#", 0) != 0)
+                    throw std::runtime_error("neither an event, a result nor a comment");
+            } catch (const std::exception& e) {
+                failures.push_back(path + ":" + std::to_string(number) + ": " + e.what() + " in: " + line);
+            }
+        }
+        return failures;
     }
 
 private:
     State before;  // empty at first, so the first line lists every value
 
+    // Notes what the event printed, even when it fails.
+    void play(const std::string& event)
+    {
+        testing::internal::CaptureStdout();
+        std::exception_ptr failure;
+        try {
+            run(event);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        std::istringstream out(testing::internal::GetCapturedStdout());
+        for (std::string line; std::getline(out, line);)
+            text += "  stdout: " + line + "\n";
+        if (failure)
+            std::rethrow_exception(failure);
+    }
+
     void run(const std::string& event)
     {
         std::istringstream words(event);
-        std::string verb, word;
-        words >> verb;
+        const std::string verb = word(words);
         if (verb == "key") {
-            while (words >> word)
-                repeat(word);
+            do
+                repeat(word(words));
+            while (!(words >> std::ws).eof());
         } else if (verb.rfind("tick", 0) == 0) {
             repeat(verb);
         } else if (verb == "roll") {
             while (currentState == rolling && glutRecorder::runNextTimer())
                 note();
-        } else if (actions.count(verb)) {
-            actions.at(verb)(words);
-            note();
         } else {
-            ADD_FAILURE() << "unknown event: " << event;
+            lookUp(actions, verb, "event")(words);
+            note();
         }
+        if (std::string rest; words >> rest)
+            throw std::runtime_error("left over: " + rest);
     }
 
     // A key name, or "tick" for the next timer, with an optional *count.
@@ -241,7 +304,13 @@ private:
     {
         const size_t star = word.find('*');
         const std::string key = word.substr(0, star);
-        for (int i = star == std::string::npos ? 1 : std::stoi(word.substr(star + 1)); i > 0; i--) {
+        std::istringstream countText(star == std::string::npos ? "1" : word.substr(star + 1));
+        const int count = number<int>(countText);
+        if (count < 1)
+            throw std::runtime_error("a count below 1");
+        if (key != "tick" && key.size() != 1 && !specialKeys.count(key) && !namedKeys.count(key))
+            throw std::runtime_error("unknown key " + key);
+        for (int i = 0; i < count; i++) {
             if (key == "tick")
                 glutRecorder::runNextTimer();
             else if (specialKeys.count(key))
@@ -275,22 +344,14 @@ class GoldenSession : public testing::TestWithParam<const char*> {};
 TEST_P(GoldenSession, ReplaysExactly)
 {
     const std::string path = std::string(BOWLING_TEST_DATA) + "/golden/" + GetParam() + ".txt";
-    std::ifstream file(path);
-    ASSERT_TRUE(file) << path;
-    std::string expected;
     Session session;
     restoreStartState();
     keepScore(false);
     display();  // so OpenGL's state does not hang on whether the window was exposed yet
-    for (std::string line; std::getline(file, line);) {
-        expected += line + "\n";
-        if (line.rfind("  ", 0) == 0)
-            continue;  // a result line: made again below
-        session.text += line + "\n";
-        if (line.rfind("> ", 0) == 0)
-            session.play(line.substr(2));
-    }
+    for (const std::string& failure : session.replay(path))
+        ADD_FAILURE() << failure;
     const std::string& actual = session.text;
+    const std::string& expected = session.expected;
     if (getenv("BOWLING_UPDATE_EXPECTED"))
         std::ofstream(path) << actual;
     else if (actual != expected) {
@@ -304,6 +365,24 @@ TEST_P(GoldenSession, ReplaysExactly)
         ADD_FAILURE() << path << ":" << number << "\n expected: " << wanted << "\n   actual: " << gotten
                       << "\nall of it in " << saved;
     }
+}
+
+// Each line of the table but its comments is a typo, named by its line.
+TEST(GoldenReader, NamesEveryLineItDoesNotUnderstand)
+{
+    const std::string path = std::string(BOWLING_TEST_DATA) + "/golden_typos.txt";
+    restoreStartState();
+    Session session;
+    std::set<std::string> named, typos;
+    for (const std::string& failure : session.replay(path))
+        named.insert(failure.substr(0, failure.find(':', path.size() + 1)));
+    std::istringstream lines(session.expected);
+    int number = 0;
+    for (std::string line; std::getline(lines, line);)
+        if (++number, line.rfind("#", 0) != 0)
+            typos.insert(path + ":" + std::to_string(number));
+    EXPECT_EQ(named, typos);
+    restoreStartState();
 }
 
 INSTANTIATE_TEST_SUITE_P(Sessions, GoldenSession,

@@ -60,6 +60,11 @@ void recordBall(int pinsDown)
     framePart = 0;  // reset sets up a full rack for the new game
 }
 
+const ScoreSheet* currentSheet()
+{
+    return scoring ? &sheet : nullptr;
+}
+
 void drawScore()
 {
     if (scoring)

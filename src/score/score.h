@@ -33,6 +33,9 @@ struct ScoreSheet {
 // The sheet of one game's balls, each the pins it knocked down.
 ScoreSheet scoreSheet(const int* balls, int ballCount);
 
+// The sheet on show, or nullptr while no score is kept.
+const ScoreSheet* currentSheet();
+
 // Draws the sheet along the top of the view; best may be noScore.
 void drawSheet(const ScoreSheet& sheet, int best);
 
