@@ -10,11 +10,8 @@ cd "$scratch" && ln -s "$(dirname "$game")"/{balltexture,pintexture}.bmp . || ex
 failed=0
 while IFS=$'\t' read -r name status display stdout stderr arguments; do
   [ "$display" = yes ] && keep=() || keep=(-u DISPLAY)
-  if [ "$stdout" = closed ]; then  # a pipe whose reading end is closed before the game starts
-    mkfifo pipe && exec 3<>pipe 4>pipe 3<&- && rm pipe && : >out && stdout='^$'
-  else
-    exec 4>out
-  fi
+  exec 4>out  # or a pipe whose reading end is closed before the game starts:
+  [ "$stdout" = closed ] && mkfifo pipe && exec 3<>pipe 4>pipe 3<&- && rm pipe && stdout='^$'
   env "${keep[@]}" "$game" $arguments >&4 2>err
   got=$?
   exec 4>&-

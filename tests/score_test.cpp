@@ -13,8 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -54,67 +52,47 @@ TEST(ScoreRules, MarksAndRunningTotalsOfWholeAndUnfinishedGames)
     }
 }
 
+// Twenty balls of the same count: 0 to 80 points in steps of 20.
 static void play(int score)
 {
-    static const std::map<int, const char*> games = {{0, "00000000000000000000"}, {20, "11111111111111111111"},
-                                                     {30, "12121212121212121212"}, {150, "555555555555555555555"}};
-    for (int pins : ballsOf(games.at(score)))
-        recordBall(pins);
+    for (int ball = 0; ball < 20; ball++)
+        recordBall(score / 20);
 }
 
-// The data folder's files and what they hold, the lock file left out.
+// The files in the data folder but the lock, and what each holds.
 static std::string listing(const std::string& folder)
 {
-    std::set<std::string> entries;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.is_directory() || entry.path().filename() == "best-score.lock")
-            continue;
-        std::string line = entry.path().lexically_relative(folder).string() + " (no file)";
-        if (entry.is_regular_file()) {
-            std::ifstream in(entry.path());
-            line = entry.path().lexically_relative(folder).string() + "=" + std::string(std::istreambuf_iterator<char>(in), {});
-        }
-        entries.insert(line);
-    }
     std::string text;
-    for (const std::string& entry : entries)
-        text += entry + " ";
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        if (entry.is_regular_file() && entry.path().filename() != "best-score.lock") {
+            std::ifstream in(entry.path());
+            text += entry.path().filename().string() + "=" + std::string(std::istreambuf_iterator<char>(in), {}) + " ";
+        }
     return text;
 }
 
-static void passOn(int from, FILE* to)
-{
-    char buffer[4096];
-    for (ssize_t length; (length = read(from, buffer, sizeof buffer)) > 0;)
-        fwrite(buffer, 1, length, to);
-    close(from);
-}
-
-// Ends a game in a process of its own, as another window would, where
-// files may grow to sizeLimit bytes (-1 for no limit), and passes on what
-// it printed.
+// Ends a game in a process of its own, as another window would, where no
+// file may grow past sizeLimit bytes (-1: no limit); passes on its output.
 static void playElsewhere(int score, long sizeLimit)
 {
     int out[2], err[2];
-    if (pipe(out) != 0 || pipe(err) != 0)
-        FAIL() << "no pipe";
+    ASSERT_TRUE(pipe(out) == 0 && pipe(err) == 0);
     fflush(stdout);
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(out[1], STDOUT_FILENO);
-        dup2(err[1], STDERR_FILENO);
-        const rlimit limit = {(rlim_t)sizeLimit, (rlim_t)sizeLimit};
+    if (fork() == 0) {
+        dup2(out[1], STDOUT_FILENO), dup2(err[1], STDERR_FILENO);
         signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
-        if (sizeLimit >= 0)
-            setrlimit(RLIMIT_FSIZE, &limit);
-        play(score);
+        const rlimit limit = {(rlim_t)sizeLimit, (rlim_t)sizeLimit};
+        if (sizeLimit < 0 || setrlimit(RLIMIT_FSIZE, &limit) == 0)
+            play(score);
         _exit(0);
     }
-    close(out[1]);
-    close(err[1]);
-    passOn(out[0], stdout);
-    passOn(err[0], stderr);
-    waitpid(child, nullptr, 0);
+    close(out[1]), close(err[1]);
+    for (auto [from, to] : {std::pair(out[0], stdout), std::pair(err[0], stderr)}) {
+        for (char c; read(from, &c, 1) == 1;)
+            fputc(c, to);
+        close(from);
+    }
+    wait(nullptr);
 }
 
 // Two games on one data folder: the first ends elsewhere, then the second,
@@ -128,35 +106,33 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
         int first, second;
         bool racing;
         long sizeLimit;    // for the first game's files; -1 for none
-        const char* out, *err, *after;
+        const char* out;
+        std::string err;
+        const char* after;
     };
-    const char* const kept = "Game over: 150 points, best game 150\nGame over: 0 points, best game 150\n";
-    const char* const savedAfter = "bowling/best-score=150\n ";
-    const char* const notANumber = "bowling: ignoring the best game in %1$s/bowling/best-score: not a number\n"
-                                   "bowling: ignoring the best game in %1$s/bowling/best-score: not a number\n";
+    const char* const kept = "Game over: 80 points, best game 80\nGame over: 0 points, best game 80\n";
+    // Told at the start and again when the first game ends.
+    const auto ignored = [](const std::string& why) {
+        return "bowling: ignoring the best game in %1$s/bowling/best-score: " + why + "\n" +
+               "bowling: ignoring the best game in %1$s/bowling/best-score: " + why + "\n";
+    };
     const Case cases[] = {
-        {"", 0, "", 150, 0, false, -1, kept, "", savedAfter},
-        {"bowling/best-score", S_IFREG, "twelve\n", 150, 0, false, -1, kept, notANumber, savedAfter},
-        {"bowling/best-score", S_IFREG, " 42\n", 150, 0, false, -1, kept, notANumber, savedAfter},
-        {"bowling/best-score", S_IFREG, "42\n\n", 150, 0, false, -1, kept, notANumber, savedAfter},
-        {"bowling/best-score", S_IFREG, std::string("42\0junk", 7), 150, 0, false, -1, kept, notANumber, savedAfter},
-        {"bowling/best-score", S_IFREG, "301\n", 150, 0, false, -1, kept,
-         "bowling: ignoring the best game in %1$s/bowling/best-score: outside 0 to 300\n"
-         "bowling: ignoring the best game in %1$s/bowling/best-score: outside 0 to 300\n", savedAfter},
-        {"bowling/best-score", S_IFIFO, "", 150, 0, false, -1, kept,
-         "bowling: ignoring the best game in %1$s/bowling/best-score: not a regular file\n"
-         "bowling: ignoring the best game in %1$s/bowling/best-score: not a regular file\n", savedAfter},
-        {"bowling", S_IFREG, "a plain file\n", 150, 0, false, -1,
-         "Game over: 150 points, best game 150\nGame over: 0 points, best game 0\n",
+        {"", 0, "", 80, 0, false, -1, kept, "", "best-score=80\n "},
+        {"bowling/best-score", S_IFREG, " 42\n", 80, 0, false, -1, kept, ignored("not a number"), "best-score=80\n "},
+        {"bowling/best-score", S_IFREG, std::string("42\0junk", 7), 80, 0, false, -1, kept, ignored("not a number"), "best-score=80\n "},
+        {"bowling/best-score", S_IFREG, "301\n", 80, 0, false, -1, kept, ignored("outside 0 to 300"), "best-score=80\n "},
+        {"bowling/best-score", S_IFIFO, "", 80, 0, false, -1, kept, ignored("not a regular file"), "best-score=80\n "},
+        {"bowling", S_IFREG, "a plain file\n", 80, 0, false, -1,
+         "Game over: 80 points, best game 80\nGame over: 0 points, best game 0\n",
          "bowling: cannot save the best game in %1$s/bowling: Not a directory\n"
          "bowling: cannot save the best game in %1$s/bowling: Not a directory\n", "bowling=a plain file\n "},
-        {"bowling/best-score", S_IFREG, "100\n", 150, 0, false, 2,
-         "Game over: 150 points, best game 150\nGame over: 0 points, best game 100\n",
-         "bowling: cannot save the best game in %1$s/bowling: short write\n", "bowling/best-score=100\n "},
-        {"bowling/best-score", S_IFREG, "10\n", 30, 20, true, -1,
-         "Game over: 30 points, best game 30\nGame over: 20 points, best game 30\n", "", "bowling/best-score=30\n "},
-        {"bowling/best-score", S_IFREG, "10\n", 20, 30, true, -1,
-         "Game over: 20 points, best game 20\nGame over: 30 points, best game 30\n", "", "bowling/best-score=30\n "},
+        {"bowling/best-score", S_IFREG, "60\n", 80, 0, false, 2,
+         "Game over: 80 points, best game 80\nGame over: 0 points, best game 60\n",
+         "bowling: cannot save the best game in %1$s/bowling: short write\n", "best-score=60\n "},
+        {"bowling/best-score", S_IFREG, "10\n", 40, 20, true, -1,
+         "Game over: 40 points, best game 40\nGame over: 20 points, best game 40\n", "", "best-score=40\n "},
+        {"bowling/best-score", S_IFREG, "10\n", 20, 40, true, -1,
+         "Game over: 20 points, best game 20\nGame over: 40 points, best game 40\n", "", "best-score=40\n "},
     };
     for (const Case& c : cases) {
         const std::string name = "case " + std::to_string(&c - cases);
@@ -178,7 +154,7 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
         keepScore(false);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), c.out) << name;
         char err[1024];
-        snprintf(err, sizeof err, c.err, data.path.c_str());
+        snprintf(err, sizeof err, c.err.c_str(), data.path.c_str());
         EXPECT_EQ(testing::internal::GetCapturedStderr(), err) << name;
         EXPECT_EQ(listing(data.path), c.after) << name;
     }

@@ -3,30 +3,25 @@
 // with all it holds when the test is done.
 #pragma once
 
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
-#include <system_error>
 
-class ScratchFolder {
-public:
+struct ScratchFolder {
+    std::string path = std::string(getenv("TMPDIR") ? getenv("TMPDIR") : "/tmp") + "/bowling-test.XXXXXX";
+
     ScratchFolder()
     {
-        const char* temporary = getenv("TMPDIR");
-        path = std::string(temporary && *temporary ? temporary : "/tmp") + "/bowling-test.XXXXXX";
         if (!mkdtemp(path.data()))
-            throw std::system_error(errno, std::generic_category(), "mkdtemp " + path);
+            throw std::runtime_error("cannot make a folder like " + path);
     }
     ~ScratchFolder()
     {
-        std::error_code ignored;
+        std::error_code ignored;  // a destructor must not throw
         std::filesystem::remove_all(path, ignored);
     }
     ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     std::string operator/(const std::string& name) const { return path + "/" + name; }
-
-    std::string path;
 };
