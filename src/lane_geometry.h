@@ -2,8 +2,8 @@
 // scene units, for the physics, the drawing and the texture generator alike.
 // x runs across the lane, z along it towards the pins at negative z.
 // All in double: the generator computes in double, the physics compares
-// widened floats against some of these, and a float that stores one is this
-// value rounded once, which gives the same bits as writing it as a float.
+// widened floats against some of these, and a float that stores one of these
+// rounds it once, which for each gives the same bits as the float written out.
 #pragma once
 
 // The ball rests on the lane: its centre is one radius up.

@@ -158,20 +158,16 @@ static int saveIfBest(const Place& place, int score)
 int offerBestScore(int score)
 {
     Place place;
-    const int folderError = findPlace(&place) ? makeFolders(place.folder) : ENAMETOOLONG;
+    int error = findPlace(&place) ? makeFolders(place.folder) : ENAMETOOLONG;
     // Opening the lock file never waits, whatever is in its place; taking
     // the lock waits only for another game's save.
-    const int lock = folderError ? -1 : open(place.lock, O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
-    const int lockError = folderError ? folderError
-                        : lock < 0 || flock(lock, LOCK_EX) != 0 ? errno
-                        : 0;
-    if (lockError) {
-        complain("cannot save the best game in", place.folder, strerror(lockError));
-        if (lock >= 0)
-            close(lock);
-        return score;
-    }
-    const int best = saveIfBest(place, score);
-    close(lock);  // and with it the lock
+    const int lock = error ? -1 : open(place.lock, O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (!error && (lock < 0 || flock(lock, LOCK_EX) != 0))
+        error = errno;
+    const int best = error ? score : saveIfBest(place, score);
+    if (error)
+        complain("cannot save the best game in", place.folder, strerror(error));
+    if (lock >= 0)
+        close(lock);  // and with it the lock
     return best;
 }
