@@ -1,6 +1,7 @@
 // game_hooks.cpp: what a ball step made heard, found by comparing the game's
 // state with the state after the step before. The game never waits for us.
 #include "final.h"
+#include "lane_geometry.h"
 #include "physics/physics.h"
 #include "sound/sound.h"
 
