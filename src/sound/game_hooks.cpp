@@ -20,6 +20,9 @@ bool playSound(bool on)
 // about 0 to 1.
 static float loudness(float speed) { return 0.3f + 0.7f * speed; }
 static float rollPitch(float speed) { return 0.7f + 0.6f * speed; }
+// A pin knocked by a pin and a pin's drop sound the same at any speed.
+static const float clackGain = 1.0f;
+static const float dropGain = 0.5f;
 
 // A pin that starts falling was met by the ball if the ball touches it now,
 // else by a pin. A roll ends only when no pin is falling, so a pin falling
@@ -32,9 +35,9 @@ static void hearPins()
         const bool falling = pin.isFalling();
         if (falling && !pinWasFalling[i]) {
             const bool byBall = pin.isTouchingBall();
-            playOn(i, byBall ? ballMeetsPin : pinMeetsPin, pin.base(), byBall ? loudness(ballSpeed) : 1.0f);
+            playOn(i, byBall ? ballMeetsPin : pinMeetsPin, pin.base(), byBall ? loudness(ballSpeed) : clackGain);
         } else if (!falling && pinWasFalling[i]) {
-            playOn(i, pinDrop, pin.base(), 0.5f);
+            playOn(i, pinDrop, pin.base(), dropGain);
         }
         pinWasFalling[i] = falling;
     }

@@ -92,7 +92,7 @@ struct Knock {
     float toneShare;    // of the tone, against the noise's peak
     double pushDecay;   // seconds to 1/e
 };
-const float pushOverBody = 2;
+const float pushOverBody = 2;  // the push's start against the rest's peak
 
 // In SoundName order, from ballMeetsPin: a sharp crack, a lighter clack,
 // a pin's dull drop to the deck, the gutter's deep drop, a bumper's knock.
