@@ -97,16 +97,18 @@ full_to=$(bytes)
 (( $(od -An -tu4 -j4 -N4 mix.wav) == full_to - 8 )) || fail "the device was not closed: the mix's header is unfinished"
 header=$(( full_to - 4 * $(soxi -s mix.wav) ))
 
-early=$(( rate * 4 * 35 / 100 ))  # the first 0.35 s of a roll, before any pin
 [ "$(level Maximum - "$header" "$right_from")" = 0.000000 ] || fail "a sound while aiming"
-roll=$(level Maximum - "$right_from" $(( right_from + early )))
-louder "$(level RMS - "$right_from" $(( right_from + early )))" 0.02 1 "the roll is heard"
+# The roll's first 0.3 s, from where the mix stops being silent: the ball
+# meets the pin 0.7 s after its release at the earliest.
+roll=(silence 1 1s 0.1% trim 0 0.3)
+louder "$(level RMS - "$right_from" "$right_to" "${roll[@]}")" 0.02 1 "the roll is heard"
+roll=$(level Maximum - "$right_from" "$right_to" "${roll[@]}")
 louder "$(level Maximum - "$right_from" "$right_to")" "$roll" 1.5 "the pin is louder than the roll"
 # Pins against pins above 1 kHz, where the roll's rumble does not reach.
 louder "$(level Maximum - "$full_from" "$full_to" highpass 1000)" \
   "$(level Maximum - "$right_from" "$right_to" highpass 1000)" 1.2 "a full rack is louder than one pin"
-louder "$(level Maximum - "$left_from" $(( left_from + early )))" "$roll" 2 "the gutter is louder than the roll"
-louder 0.01 "$(level Maximum - $(( left_from - rate * 4 / 10 )) "$left_from")" 1 "the roll stops at its end"
+louder "$(level Maximum - "$left_from" "$left_to")" "$roll" 2 "the gutter is louder than the roll"
+louder 0.01 "$(level Maximum - $(( left_from - rate * 4 / 5 )) "$left_from")" 1 "the roll stops at its end"
 louder "$(level RMS 2 "$right_from" "$right_to")" "$(level RMS 1 "$right_from" "$right_to")" 1.25 \
   "the right side is heard on the right"
 louder "$(level RMS 1 "$left_from" "$left_to")" "$(level RMS 2 "$left_from" "$left_to")" 1.25 \
