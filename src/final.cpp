@@ -12,6 +12,7 @@
 #include "physics/physics.h"
 #include "rendering/rendering.h"
 #include "score/score.h"
+#include "smooth/smooth.h"
 
 // Window and camera.
 int GW = 0;                  // drawing area width in pixels, as last reshaped
@@ -127,6 +128,7 @@ void reshape(int w, int h)
 // one step at each end.
 void changeSpeed(int)
 {
+    smoothStepBegins();
     ballSpeed = ballSpeed + ballSpeedChange;
     if (ballSpeed <= 0) {
         ballSpeed = 0;

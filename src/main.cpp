@@ -4,12 +4,14 @@
 #include "command_line.h"
 #include "final.h"
 #include "score/score.h"
+#include "smooth/smooth.h"
 
 int main(int argc, char** argv)
 {
     const CommandLine options = readCommandLine(&argc, argv);
     startUp(&argc, argv);
     keepScore(options.keepScore);
+    smoothMotion(options.smoothMotion);
     glutMainLoop();
     return 0;
 }
