@@ -50,7 +50,7 @@ static void sheetAlone(benchmark::State& state)
 {
     const int balls[] = {9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9};
     for (auto _ : state) {
-        drawSheet(scoreSheet(balls, maxBallsPerGame), 190);
+        drawStrip(scoreSheet(balls, maxBallsPerGame), 190);
         glFinish();
     }
 }

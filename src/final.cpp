@@ -47,7 +47,7 @@ void startUp(int* argc, char** argv)
 {
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(500, 500);
+    glutInitWindowSize(500, 500 + scoreStripHeight(500));
     glutInitWindowPosition(100, 100);
     glutCreateWindow("Bowling");
     glClearColor(0, 0, 0, 1);
@@ -122,6 +122,7 @@ void reshape(int w, int h)
     glMatrixMode(GL_MODELVIEW);
     glViewport(0, 0, w, h);
     glutPostRedisplay();
+    scoreWindowReshaped(w, h);
 }
 
 // One step of the power meter: a triangle wave between 0 and 1 that rests

@@ -9,8 +9,8 @@
 int main(int argc, char** argv)
 {
     const CommandLine options = readCommandLine(&argc, argv);
-    startUp(&argc, argv);
     keepScore(options.keepScore);
+    startUp(&argc, argv);
     smoothMotion(options.smoothMotion);
     glutMainLoop();
     return 0;
