@@ -22,7 +22,7 @@ TEST(ScoreSheet, DrawingLeavesTheOpenGlStateAsItFoundIt)
     glColor4f(0.25f, 0.5f, 0.75f, 1);
     glRasterPos2f(0.1f, 0.2f);
     const std::vector<float> before = state();
-    drawSheet(scoreSheet(balls, 5), 212);
+    drawStrip(scoreSheet(balls, 5), 212);
     EXPECT_EQ(state(), before);
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
 }
