@@ -5,19 +5,21 @@
 
 #include <GL/glut.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "final.h"
 #include "smooth/scene.h"
 #include "smooth/swap_interval.h"
 
-// Without a swap that waits for the display, 1000 / 60 ms rounded up: never
-// more than 60 pictures a second.
-static const int pictureMilliseconds = 17;
+// Without a swap that waits for the display: 60 pictures a second at most.
+static const double pictureMilliseconds = 1000.0 / 60;
 
 static bool smoothing = false;
 static bool swapWaitsForDisplay = false;
 static MovingScene glideStart;  // the picture on screen when the latest step began
 static int glideStartTime = 0;  // GLUT's elapsed milliseconds then
-static int lastPictureTime = 0;
+static double nextPictureTime = 0;  // when the next may be drawn
 static bool pictureAskedFor = false;
 
 static float glideFraction(int now)
@@ -61,14 +63,12 @@ static void pictureDue(int)
     glutPostRedisplay();
 }
 
-// The next picture one picture's time after the last began.
 static void askForNextPicture(int now)
 {
     if (pictureAskedFor)
         return;
     pictureAskedFor = true;
-    const int wait = lastPictureTime + pictureMilliseconds - now;
-    glutTimerFunc(wait > 0 ? wait : 0, pictureDue, 0);
+    glutTimerFunc((unsigned)std::max(std::ceil(nextPictureTime - now), 0.0), pictureDue, 0);
 }
 
 // While aiming nothing moves and every picture is asked for by a key, so it
@@ -80,11 +80,14 @@ void drawSmoothly()
         return;
     }
     const int now = glutGet(GLUT_ELAPSED_TIME);
-    if (!swapWaitsForDisplay && now - lastPictureTime < pictureMilliseconds) {
+    if (!swapWaitsForDisplay && now < nextPictureTime) {
         askForNextPicture(now);
         return;
     }
-    lastPictureTime = now;
+    // One picture's time after this one was due, so a picture a little late
+    // is made up; after a pause, one picture's time from now.
+    const bool paused = now - nextPictureTime >= pictureMilliseconds;
+    nextPictureTime = (paused ? now : nextPictureTime) + pictureMilliseconds;
     const float fraction = glideFraction(now);
     if (fraction >= 1) {
         display();  // the latest step's own picture, until the next step
