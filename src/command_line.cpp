@@ -26,11 +26,15 @@ static const char usage[] =
     "  z               world axes on or off\n"
     "  mouse drag      swing the camera around the lane\n";
 
+// Enough of an unknown option to recognise it by, however long it is.
+static const int shownOptionLength = 40;
+
 CommandLine readCommandLine(int* argc, char** argv)
 {
     CommandLine options;
     int kept = 1;
-    for (int i = 1; i < *argc; i++) {
+    int i = 1;
+    for (; i < *argc && strcmp(argv[i], "--") != 0; i++) {
         const char* arg = argv[i];
         if (strncmp(arg, "--", 2) != 0) {
             argv[kept++] = argv[i];
@@ -45,10 +49,15 @@ CommandLine readCommandLine(int* argc, char** argv)
             printf("bowling %s\n", BOWLING_VERSION);
             exit(0);
         } else {
-            fprintf(stderr, "bowling: unknown option %s (try bowling --help)\n", arg);
+            const bool cut = strlen(arg) > shownOptionLength;
+            fprintf(stderr, "bowling: unknown option %.*s%s (try bowling --help)\n",
+                    shownOptionLength, arg, cut ? "..." : "");
             exit(2);
         }
     }
+    // "--" ends our options: all after it is GLUT's, whatever it looks like.
+    for (i++; i < *argc; i++)
+        argv[kept++] = argv[i];
     argv[kept] = nullptr;
     *argc = kept;
     return options;

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "assets/assets.h"
+#include "lane_geometry.h"
 #include "physics/physics.h"
 #include "rendering/rendering.h"
 #include "score/score.h"

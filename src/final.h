@@ -44,8 +44,3 @@ void reset();
 
 // Every motion advances in steps of one 50 ms timer tick.
 inline constexpr int stepMilliseconds = 50;
-
-// Half-width of the lane. Compared in double with the float ball position:
-// the float 0.2905f that the keys clamp to lies just inside this limit, so a
-// ball clamped by the keys counts as on the lane, not in a gutter.
-inline constexpr double laneEdge = 0.2905;

@@ -1,6 +1,8 @@
 // main.cpp: our options, start-up, then GLUT's main loop for good.
 #include <GL/glut.h>
 
+#include <csignal>
+
 #include "command_line.h"
 #include "final.h"
 #include "score/score.h"
@@ -8,6 +10,9 @@
 
 int main(int argc, char** argv)
 {
+    // A reader that goes away, as head does, must not end the game: what it
+    // would have read is dropped.
+    signal(SIGPIPE, SIG_IGN);
     const CommandLine options = readCommandLine(&argc, argv);
     keepScore(options.keepScore);
     startUp(&argc, argv);

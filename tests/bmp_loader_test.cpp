@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -7,6 +9,7 @@
 
 #include "assets/assets.h"
 #include "bmp_writer.h"
+#include "scratch_folder.h"
 
 struct LoadResult {
     int status;
@@ -18,13 +21,8 @@ struct LoadResult {
 // swapped channel shows, and loads it back.
 using Adjust = void (*)(BmpOptions&);
 
-// One file per test: the tests run side by side in separate processes.
-static std::string scratchFile()
-{
-    return testing::TempDir() + testing::UnitTest::GetInstance()->current_test_info()->name() + ".bmp";
-}
-
-static LoadResult writeAndLoad(int width, int height, Adjust adjust, std::vector<unsigned char>& rgb)
+static LoadResult writeAndLoad(const std::string& path, int width, int height, Adjust adjust,
+                               std::vector<unsigned char>& rgb)
 {
     BmpOptions options;
     if (adjust)
@@ -32,7 +30,6 @@ static LoadResult writeAndLoad(int width, int height, Adjust adjust, std::vector
     rgb.resize(width * height * 3);
     for (size_t i = 0; i < rgb.size(); i++)
         rgb[i] = (unsigned char)(i * 7 + 1);
-    const std::string path = scratchFile();
     EXPECT_TRUE(writeBmp(path, width, height, rgb, options));
     LoadResult result{};
     testing::internal::CaptureStdout();
@@ -53,9 +50,10 @@ TEST(ImageLoad, ReadsGoodFilesPixelForPixel)
         {"padded width 3", 3, 2, nullptr},
         {"padded width 5", 5, 3, nullptr},
     };
+    ScratchFolder scratch;
     for (const Case& c : cases) {
         std::vector<unsigned char> rgb;
-        LoadResult result = writeAndLoad(c.width, c.height, c.adjust, rgb);
+        LoadResult result = writeAndLoad(scratch / "good.bmp", c.width, c.height, c.adjust, rgb);
         ASSERT_EQ(result.status, 1) << c.name << ": " << result.output;
         EXPECT_EQ(result.output, "") << c.name;
         EXPECT_EQ(result.image.width, (unsigned)c.width) << c.name;
@@ -80,18 +78,25 @@ TEST(ImageLoad, RejectsBadFilesWithOneLine)
         {"negative width", 4, [](BmpOptions& o) { o.headerWidth = -4; }, "Negative size in %s: -4 x 2\n"},
         {"size over 32 bits", 4, [](BmpOptions& o) { o.headerWidth = 0x40000000; }, "Image in %s is too large: 1073741824 x 2\n"},
     };
+    ScratchFolder scratch;
+    const std::string path = scratch / "bad.bmp";
     for (const Case& c : cases) {
         std::vector<unsigned char> rgb;
-        LoadResult result = writeAndLoad(c.width, 2, c.adjust, rgb);
+        LoadResult result = writeAndLoad(path, c.width, 2, c.adjust, rgb);
         char expected[256];
-        snprintf(expected, sizeof expected, c.message, scratchFile().c_str());
+        snprintf(expected, sizeof expected, c.message, path.c_str());
         EXPECT_EQ(result.status, 0) << c.name;
         EXPECT_EQ(result.output, expected) << c.name;
         EXPECT_EQ(result.image.data, nullptr) << c.name << ": no pixel block is handed out";
     }
 
-    Image image;
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(ImageLoad("no/such/picture.bmp", &image), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "File Not Found : no/such/picture.bmp\n");
+    // A FIFO would hang the game, a folder is no picture: both are not found.
+    const std::string fifo = scratch / "fifo.bmp";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& missing : {std::string("no/such/picture.bmp"), fifo, scratch.path}) {
+        Image image;
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(ImageLoad(missing.c_str(), &image), 0);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "File Not Found : " + missing + "\n");
+    }
 }

@@ -8,19 +8,22 @@
 // "> strip NAME" compares the score strip above the scene. "> between F"
 // notes what a --smooth picture a fraction F through the latest step draws,
 // then the state put back. After an intended change, scripts/update-expected
-// writes both anew.
+// writes both anew. A line the reader does not understand fails the test by
+// file and line.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
 
-#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -30,6 +33,7 @@
 #include "game_window.h"
 #include "glut_recorder.h"
 #include "rendering/rendering.h"
+#include "scratch_folder.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
 
@@ -56,6 +60,18 @@ std::string hash(const float* values, int count)
     char buffer[16];
     snprintf(buffer, sizeof buffer, "%08x", h);
     return buffer;
+}
+
+// The cells as drawn, two a frame and three in the tenth, then the running
+// totals known: "X 7/72 | 20 37".
+std::string text(const ScoreSheet& sheet)
+{
+    std::string text = sheet.marks;
+    text = text.substr(0, text.find_last_not_of(' ') + 1) + " |";
+    for (int total : sheet.runningTotals)
+        if (total != noScore)
+            text += " " + std::to_string(total);
+    return "\"" + text + "\"";
 }
 
 State gameState()
@@ -95,6 +111,8 @@ State gameState()
     s["colour"] = text(Vector3D(colour[0], colour[1], colour[2]));
     s["material"] = hash(material, 13);
     s["lighting"] = std::to_string(glIsEnabled(GL_LIGHTING)) + (glIsEnabled(GL_TEXTURE_2D) ? " textured" : "");
+    if (const ScoreSheet* sheet = currentSheet())
+        s["sheet"] = text(*sheet);
     return s;
 }
 
@@ -139,21 +157,43 @@ void expectFrameLike(const std::string& name, int bottom, int rows)
     }
 }
 
-float real(std::istream& in)
+// An event's next word read whole, or the event is not understood.
+template <typename T = std::string>
+T next(std::istream& in)
 {
-    double value = 0;
-    in >> value;
-    return (float)value;
+    T value;
+    if (!(in >> value) || !(in.peek() == EOF || isspace(in.peek())))
+        throw std::invalid_argument("a word is missing or malformed");
+    return value;
 }
 
-Pin& pin(std::istream& in) { return pins[(int)real(in)]; }
+float real(std::istream& in) { return (float)next<double>(in); }
+
+Pin& pin(std::istream& in)
+{
+    const int index = next<int>(in);
+    return index >= 0 && index < 10 ? pins[index] : throw std::out_of_range("no such pin");
+}
+
+const std::map<std::string, void (*)()> drawings = {{"floor", drawFloor}, {"pins", drawPins},
+    {"ball", drawBall}, {"meter", drawForceMeter}, {"arrow", drawAimArrow}, {"axes", drawAxes}};
+
+const std::map<std::string, std::function<void(std::istream&)>> settings = {
+    {"state", [](std::istream& in) { currentState = next<int>(in); }},
+    {"framePart", [](std::istream& in) { framePart = (uint8_t)next<int>(in); }},
+    {"ballX", [](std::istream& in) { ballX = real(in); }},
+    {"ballZ", [](std::istream& in) { ballZ = real(in); }},
+    {"ballTheta", [](std::istream& in) { ballTheta = next<int>(in); }},
+    {"ballSpeed", [](std::istream& in) { ballSpeed = real(in); }},
+    {"bumpers", [](std::istream& in) { useBumpers = next<int>(in) != 0; }},
+};
 
 // The events that call one function each; "key", "tick" and "roll" below.
 const std::map<std::string, std::function<void(std::istream&)>> actions = {
     {"restart", [](std::istream&) { restoreStartState(); }},
-    {"press", [](std::istream& in) { mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, (int)real(in), 0); }},
-    {"drag", [](std::istream& in) { const int x = (int)real(in); mouseMove(x, (int)real(in)); }},
-    {"reshape", [](std::istream& in) { const int w = (int)real(in); reshape(w, (int)real(in)); }},
+    {"press", [](std::istream& in) { mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, next<int>(in), 0); }},
+    {"drag", [](std::istream& in) { const int x = next<int>(in); mouseMove(x, next<int>(in)); }},
+    {"reshape", [](std::istream& in) { const int w = next<int>(in); reshape(w, next<int>(in)); }},
     {"step", [](std::istream&) { moveBall(0); }},
     {"reset", [](std::istream&) { reset(); }},
     {"place", [](std::istream& in) { Pin& p = pin(in); const float x = real(in); p.init(x, real(in)); }},
@@ -166,50 +206,21 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
     {"hide", [](std::istream& in) { pin(in).hide(); }},
     // Scoring, with no best game yet in a data folder of the session's own.
     {"score", [](std::istream&) {
-         std::string folder = testing::TempDir() + testing::UnitTest::GetInstance()->current_test_info()->name();
-         std::replace(folder.begin() + testing::TempDir().size(), folder.end(), '/', '-');
-         std::filesystem::remove_all(folder);
-         setenv("XDG_DATA_HOME", folder.c_str(), 1);
+         static std::optional<ScratchFolder> data;
+         data.emplace();
+         setenv("XDG_DATA_HOME", data->path.c_str(), 1);
          keepScore(true);
      }},
-    {"ball", [](std::istream& in) { recordBall((int)real(in)); }},
-    {"draw", [](std::istream& in) {
-         std::string name;
-         in >> name;
-         const std::map<std::string, void (*)()> drawings = {{"floor", drawFloor}, {"pins", drawPins},
-             {"ball", drawBall}, {"meter", drawForceMeter}, {"arrow", drawAimArrow}, {"axes", drawAxes}};
-         drawings.at(name)();
-     }},
-    {"frame", [](std::istream& in) {
-         std::string name;
-         in >> name;
-         expectFrameLike(name, 0, GH);
-     }},
-    {"strip", [](std::istream& in) {
-         std::string name;
-         in >> name;
-         expectFrameLike(name, GH, glutGet(GLUT_WINDOW_HEIGHT) - GH);
-     }},
-    {"window", [](std::istream& in) {
-         const int w = (int)real(in);
-         EXPECT_TRUE(resizeGameWindow(w, (int)real(in)));
-     }},
+    {"ball", [](std::istream& in) { recordBall(next<int>(in)); }},
+    {"draw", [](std::istream& in) { drawings.at(next(in))(); }},
+    {"frame", [](std::istream& in) { expectFrameLike(next(in), 0, GH); }},
+    {"strip", [](std::istream& in) { expectFrameLike(next(in), GH, glutGet(GLUT_WINDOW_HEIGHT) - GH); }},
+    {"window", [](std::istream& in) { const int w = next<int>(in); EXPECT_TRUE(resizeGameWindow(w, next<int>(in))); }},
     {"smooth", [](std::istream&) { smoothMotion(true); }},
     {"picture", [](std::istream&) { drawSmoothly(); }},
     {"advance", [](std::istream& in) { pin(in).doFall(); }},
     {"collide", [](std::istream& in) { Pin& p = pin(in); p.detectPinCollision(pin(in)); }},
-    {"set", [](std::istream& in) {
-         std::string name;
-         in >> name;
-         const float value = real(in);
-         if (name == "state") currentState = (int)value;
-         if (name == "framePart") framePart = (uint8_t)value;
-         if (name == "ballX") ballX = value;
-         if (name == "ballZ") ballZ = value;
-         if (name == "ballTheta") ballTheta = (int)value;
-         if (name == "ballSpeed") ballSpeed = value;
-         if (name == "bumpers") useBumpers = value != 0;
-     }},
+    {"set", [](std::istream& in) { settings.at(next(in))(in); }},
 };
 
 const std::map<std::string, int> specialKeys = {
@@ -218,16 +229,38 @@ const std::map<std::string, unsigned char> namedKeys = {{"space", ' '}, {"esc", 
 
 class Session {
 public:
-    std::string text;          // the events, each followed by a line per callback or step it ran
+    std::string text;      // comments and events, each event followed by a line per callback or step it ran
+    std::string expected;  // the file as read
     bool halfwayPictures = false;  // --smooth pictures between the steps, to show they change nothing
 
-    void play(const std::string& event)
+    // Plays the events of a golden file; the lines not understood, by number.
+    std::map<int, std::string> replay(const std::string& path)
     {
-        testing::internal::CaptureStdout();
-        run(event);
-        std::istringstream out(testing::internal::GetCapturedStdout());
-        for (std::string line; std::getline(out, line);)
-            text += "  stdout: " + line + "\n";
+        std::map<int, std::string> failures;
+        std::ifstream file(path);
+        if (!file)
+            failures[0] = "no such file";
+        int number = 0;
+        for (std::string line; std::getline(file, line);) {
+            expected += line + "\n";
+            number++;
+            if (line.rfind("  ", 0) == 0)
+                continue;  // a result line: made again by the event before it
+            text += line + "\n";
+            testing::internal::CaptureStdout();
+            try {
+                if (line.rfind("> ", 0) == 0)
+                    run(line.substr(2));
+                else if (line.rfind("#", 0) != 0)
+                    throw std::invalid_argument("neither an event, a result nor a comment");
+            } catch (const std::exception& e) {
+                failures[number] = e.what() + (": " + line);
+            }
+            std::istringstream out(testing::internal::GetCapturedStdout());
+            for (std::string printed; std::getline(out, printed);)
+                text += "  stdout: " + printed + "\n";
+        }
+        return failures;
     }
 
 private:
@@ -236,11 +269,11 @@ private:
     void run(const std::string& event)
     {
         std::istringstream words(event);
-        std::string verb, word;
-        words >> verb;
+        const std::string verb = next(words);
         if (verb == "key") {
-            while (words >> word)
-                repeat(word);
+            do
+                repeat(next(words));
+            while (!(words >> std::ws).eof());
         } else if (verb.rfind("tick", 0) == 0) {
             repeat(verb);
         } else if (verb == "roll") {
@@ -250,12 +283,12 @@ private:
             noting = this;
             drawInBetween(real(words), [] { noting->note(); });
             note();
-        } else if (actions.count(verb)) {
+        } else {
             actions.at(verb)(words);
             note();
-        } else {
-            ADD_FAILURE() << "unknown event: " << event;
         }
+        if (!(words >> std::ws).eof())
+            throw std::invalid_argument("words left over");
     }
 
     // A key name, or "tick" for the next timer, with an optional *count.
@@ -263,7 +296,11 @@ private:
     {
         const size_t star = word.find('*');
         const std::string key = word.substr(0, star);
-        for (int i = star == std::string::npos ? 1 : std::stoi(word.substr(star + 1)); i > 0; i--) {
+        std::istringstream countText(star == std::string::npos ? "1" : word.substr(star + 1));
+        const int count = next<int>(countText);
+        if (count < 1 || (key != "tick" && key.size() != 1 && !specialKeys.count(key) && !namedKeys.count(key)))
+            throw std::invalid_argument("no such key or count");
+        for (int i = 0; i < count; i++) {
             if (key == "tick")
                 glutRecorder::runNextTimer();
             else if (specialKeys.count(key))
@@ -300,9 +337,6 @@ class SmoothGoldenSession : public GoldenSession {};
 void replay(const char* name, bool halfwayPictures)
 {
     const std::string path = std::string(BOWLING_TEST_DATA) + "/golden/" + name + ".txt";
-    std::ifstream file(path);
-    ASSERT_TRUE(file) << path;
-    std::string expected;
     Session session;
     session.halfwayPictures = halfwayPictures;
     keepScore(false);
@@ -310,15 +344,10 @@ void replay(const char* name, bool halfwayPictures)
     restoreStartState();
     smoothMotion(halfwayPictures);
     display();  // so OpenGL's state does not hang on whether the window was exposed yet
-    for (std::string line; std::getline(file, line);) {
-        expected += line + "\n";
-        if (line.rfind("  ", 0) == 0)
-            continue;  // a result line: made again below
-        session.text += line + "\n";
-        if (line.rfind("> ", 0) == 0)
-            session.play(line.substr(2));
-    }
+    for (const auto& [number, failure] : session.replay(path))
+        ADD_FAILURE() << path << ":" << number << ": " << failure;
     const std::string& actual = session.text;
+    const std::string& expected = session.expected;
     if (getenv("BOWLING_UPDATE_EXPECTED") && !halfwayPictures)
         std::ofstream(path) << actual;
     else if (actual != expected) {
@@ -342,9 +371,22 @@ TEST_P(GoldenSession, ReplaysExactly) { replay(GetParam(), false); }
 // is noted: the same steps, pins and scores.
 TEST_P(SmoothGoldenSession, ReplaysExactly) { replay(GetParam(), true); }
 
+// The reader must refuse every line of the table but its comments.
+TEST(GoldenReader, RefusesEveryTypo)
+{
+    const std::string path = std::string(BOWLING_TEST_DATA) + "/golden_typos.txt";
+    Session session;
+    const std::map<int, std::string> refused = session.replay(path);
+    std::istringstream lines(session.expected);
+    int number = 0;
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_EQ(refused.count(++number) == 1, line[0] != '#') << path << ":" << number << ": " << line;
+    restoreStartState();
+}
+
 const auto paramName = [](const auto& info) { return std::string(info.param); };
 INSTANTIATE_TEST_SUITE_P(Sessions, GoldenSession,
-                         testing::Values("start_and_keys", "meter_and_reset", "orbit", "pins", "ball_steps",
-                                         "throws", "frames", "scored_games", "drawings", "smooth", "strip"),
+                         testing::Values("start_and_keys", "meter_and_reset", "orbit", "pins", "ball_steps", "throws",
+                                         "frames", "scored_games", "sheets", "drawings", "smooth", "strip"),
                          paramName);
 INSTANTIATE_TEST_SUITE_P(Sessions, SmoothGoldenSession, testing::Values("throws", "scored_games"), paramName);

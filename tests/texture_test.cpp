@@ -7,6 +7,7 @@
 
 #include "assets/assets.h"
 #include "bmp_writer.h"
+#include "scratch_folder.h"
 
 static GLint integer(GLenum parameter)
 {
@@ -20,11 +21,12 @@ static GLint integer(GLenum parameter)
 TEST(Textures, UploadKeepsRowsIntact)
 {
     const GLuint name = 40;
+    ScratchFolder scratch;
+    const std::string path = scratch / "upload.bmp";
     for (int width : {4, 3, 5}) {
         std::vector<unsigned char> rgb(width * 3 * 3);
         for (size_t i = 0; i < rgb.size(); i++)
             rgb[i] = (unsigned char)(i * 11 + 3);
-        const std::string path = testing::TempDir() + "upload.bmp";
         ASSERT_TRUE(writeBmp(path, width, 3, rgb));
 
         testing::internal::CaptureStdout();

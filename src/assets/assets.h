@@ -13,6 +13,7 @@ extern Image* TextureImage;
 
 // Reads an uncompressed 24-bit BMP into image and returns 1, or prints one
 // line saying why not and returns 0. On 0 the record holds no pixel block.
+// A name that is not a regular file is not found.
 int ImageLoad(const char* filename, Image* image);
 
 // Textured surfaces show their pictures unshaded.

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "assets/assets.h"
+#include "regular_file.h"
 
 static const uint32_t classicHeaderSize = 54;  // file header plus a 40-byte info header
 
@@ -65,7 +66,8 @@ static bool readRows(FILE* file, Image* image, uint32_t rowBytes, uint32_t padde
 int ImageLoad(const char* filename, Image* image)
 {
     image->data = nullptr;
-    FILE* file = fopen(filename, "rb");
+    // Anything but a regular file counts as missing: a FIFO would hang the game.
+    FILE* file = openRegularFile(filename);
     if (!file) {
         printf("File Not Found : %s\n", filename);
         return 0;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "final.h"
+#include "lane_geometry.h"
 #include "physics/physics.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
@@ -14,10 +15,7 @@ static const double stepPerSpeed = 0.1;   // distance per step per unit of speed
 static const double minimumStep = 0.01;   // even a ball at zero power moves
 static const double decayThreshold = 0.013;
 static const double speedDecay = 0.003;
-static const double bumperLine = 0.23037; // lane edge less the ball's radius
-static const double gutterLine = 0.3405;  // centre line of a gutter
 static const double spinPerStep = 200;    // degrees per unit of step length
-static const double endOfLane = -2.2;
 
 static float aimRadians()
 {
@@ -91,7 +89,7 @@ void moveBall(int)
     slowAndGuide();
     spinBall();
 
-    if (ballZ < endOfLane && !anyPinFalling()) {
+    if (ballZ < laneFarEnd && !anyPinFalling()) {
         framePart = (framePart + 1) & 1;
         scoreRollEnded();
         reset();

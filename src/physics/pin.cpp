@@ -2,19 +2,24 @@
 #include "physics/physics.h"
 
 #include "final.h"
+#include "lane_geometry.h"
+
+static Pin rackPin(int row, int fromRight)
+{
+    return Pin((float)rackX(row, fromRight), (float)rackRowZ[row]);
+}
 
 Pin pins[10] = {
-    Pin(0.0f, -1.3f),
-    Pin(0.084f, -1.44525f),   Pin(-0.084f, -1.44525f),
-    Pin(0.168f, -1.5905f),    Pin(0.0f, -1.5905f),     Pin(-0.168f, -1.5905f),
-    Pin(0.252f, -1.73575f),   Pin(0.084f, -1.73575f),
-    Pin(-0.084f, -1.73575f),  Pin(-0.252f, -1.73575f),
+    rackPin(0, 0),
+    rackPin(1, 0), rackPin(1, 1),
+    rackPin(2, 0), rackPin(2, 1), rackPin(2, 2),
+    rackPin(3, 0), rackPin(3, 1), rackPin(3, 2), rackPin(3, 3),
 };
 
 static const float contactHeight = 0.105f;    // on the pin's axis, half its height
-static const float ballCentreHeight = 0.06013f;
-static const float touchDistance = 0.09303f;  // ball radius plus pivot offset
+static const float ballCentreHeight = (float)ballRadius;
 static const float pivotOffset = 0.0329f;
+static const float touchDistance = (float)(ballRadius + pivotOffset);
 static const double slowestFall = 5.0;        // degrees per step at speed 0
 static const double fallPerSpeed = 10.0;      // more degrees per unit of speed
 static const float vanishingTilt = 80;

@@ -2,6 +2,7 @@
 #include <GL/glut.h>
 
 #include "final.h"
+#include "lane_geometry.h"
 #include "rendering/rendering.h"
 
 // Black diffuse terms: bumpers and gutters show only ambient and specular
@@ -14,9 +15,13 @@ materialStruct gutterMaterial = {
     {0.4f, 0.2f, 0.0f, 1.0f}, {0.0f, 0.0f, 0.0f, 1.0f}, {0.2f, 0.1f, 0.0f, 1.0f}, 0.1f};
 
 static const GLuint laneTexture = 2;
-static const float laneCentreZ = -0.85f;
-static const float laneHalfLength = 1.35f;
-static const float laneLength = 2.7f;
+static const float laneCentreZ = (float)(laneFarEnd + laneLength / 2);
+static const float laneHalfLength = (float)(laneLength / 2);
+// A bumper covers the inner half of its gutter.
+static const float gutterX = (float)gutterLine;
+static const float gutterWidth = (float)(2 * (gutterLine - laneEdge));
+static const float bumperX = (float)((laneEdge + gutterLine) / 2);
+static const float bumperWidth = (float)(gutterLine - laneEdge);
 
 void useMaterial(materialStruct material)
 {
@@ -31,7 +36,7 @@ static void drawSlab(float x, float y, float width, float height)
 {
     glPushMatrix();
     glTranslatef(x, y, 0);
-    glScalef(width, height, laneLength);
+    glScalef(width, height, (float)laneLength);
     glutSolidCube(1.0);
     glPopMatrix();
 }
@@ -44,14 +49,14 @@ void drawFloor()
     if (useBumpers) {
         useMaterial(bumperMaterial);
         glColor3f(0.6f, 0.6f, 0.6f);
-        drawSlab(0.3155f, 0.015f, 0.05f, 0.03f);
-        drawSlab(-0.3155f, 0.015f, 0.05f, 0.03f);
+        drawSlab(bumperX, 0.015f, bumperWidth, 0.03f);
+        drawSlab(-bumperX, 0.015f, bumperWidth, 0.03f);
     }
 
     glColor3f(0.46666667f, 0.26666668f, 0.06666667f);
     useMaterial(gutterMaterial);
-    drawSlab(-0.3405f, -0.02f, 0.1f, 0.001f);
-    drawSlab(0.3405f, -0.02f, 0.1f, 0.001f);
+    drawSlab(-gutterX, -0.02f, gutterWidth, 0.001f);
+    drawSlab(gutterX, -0.02f, gutterWidth, 0.001f);
 
     // The lane picture once, unrepeated: s across, t along, t = 0 at the pins.
     const float edge = (float)laneEdge;

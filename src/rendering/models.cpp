@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "final.h"
+#include "lane_geometry.h"
 #include "physics/physics.h"
 #include "rendering/rendering.h"
 
@@ -13,7 +14,6 @@ GLUquadric* pinQuadric = nullptr;
 
 static const GLuint ballTexture = 1;
 static const GLuint pinTexture = 3;
-static const double ballRadius = 0.06013;
 static const int sphereDetail = 40;  // slices and stacks
 
 // Creates the quadric on first use and gives it the settings every textured

@@ -1,7 +1,11 @@
 // best_score.cpp: the best game, a number and a newline in a small text
 // file, replaced whole (a new file, then a rename) so it is never half
-// written. Plain C calls on fixed buffers, like the rest of the game.
+// written, and only under a lock that every game on the folder takes, so a
+// game never saves over a better one saved since it started. Plain C calls
+// on fixed buffers, like the rest of the game.
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "regular_file.h"
 #include "score/score.h"
 
 static const int bestPossible = 300;
@@ -18,6 +23,7 @@ static const int bestPossible = 300;
 struct Place {
     char folder[PATH_MAX];
     char file[PATH_MAX];
+    char lock[PATH_MAX];
 };
 
 // $XDG_DATA_HOME/bowling, or ~/.local/share/bowling when that is unset or,
@@ -35,12 +41,56 @@ static bool findPlace(Place* place)
         ? snprintf(place->folder, sizeof place->folder, "%s/bowling", dataHome)
         : snprintf(place->folder, sizeof place->folder, "%s/.local/share/bowling", home);
     return length < (int)sizeof place->folder &&
-           snprintf(place->file, sizeof place->file, "%s/best-score", place->folder) < (int)sizeof place->file;
+           snprintf(place->file, sizeof place->file, "%s/best-score", place->folder) < (int)sizeof place->file &&
+           snprintf(place->lock, sizeof place->lock, "%s/best-score.lock", place->folder) < (int)sizeof place->lock;
 }
 
 static void complain(const char* what, const char* path, const char* why)
 {
     fprintf(stderr, "bowling: %s %s: %s\n", what, path, why);
+}
+
+// Digits and an optional newline, nothing else, 0 to bestPossible; what is
+// wrong with the text otherwise.
+static const char* parseBest(const char* text, size_t length, int* best)
+{
+    long value = 0;
+    size_t digits = 0;
+    for (; digits < length && text[digits] >= '0' && text[digits] <= '9'; digits++)
+        value = value * 10 + (text[digits] - '0');  // at most 15 digits
+    const bool newline = digits < length && text[digits] == '\n';
+    if (digits == 0 || digits + newline != length)
+        return "not a number";
+    if (value > bestPossible) {
+        static char outside[32];
+        snprintf(outside, sizeof outside, "outside 0 to %d", bestPossible);
+        return outside;
+    }
+    *best = (int)value;
+    return nullptr;
+}
+
+// The best game in the file, or noScore. Nothing saved yet is no trouble;
+// other trouble is told.
+static int readBestIn(const char* file)
+{
+    FILE* in = openRegularFile(file);
+    if (!in) {
+        if (errno != ENOENT && errno != ENOTDIR)
+            complain("ignoring the best game in", file, errno ? strerror(errno) : "not a regular file");
+        return noScore;
+    }
+    char text[16];  // a file this long is no number of ours
+    const size_t length = fread(text, 1, sizeof text, in);
+    const int readError = ferror(in) ? errno : 0;
+    fclose(in);
+    int best = noScore;
+    const char* trouble = readError ? strerror(readError)
+                        : length == sizeof text ? "not a number"
+                        : parseBest(text, length, &best);
+    if (trouble)
+        complain("ignoring the best game in", file, trouble);
+    return best;
 }
 
 int readBestScore()
@@ -50,33 +100,7 @@ int readBestScore()
         complain("ignoring the best game in", place.folder, strerror(ENAMETOOLONG));
         return noScore;
     }
-    FILE* in = fopen(place.file, "r");
-    if (!in) {
-        // Nothing saved yet is no trouble.
-        if (errno != ENOENT && errno != ENOTDIR)
-            complain("ignoring the best game in", place.file, strerror(errno));
-        return noScore;
-    }
-    char text[16];  // a longer file is no number of ours
-    const size_t length = fread(text, 1, sizeof text - 1, in);
-    const int readError = ferror(in) ? errno : 0;
-    fclose(in);
-    text[length] = '\0';
-    char* end;
-    const long best = strtol(text, &end, 10);
-    char outside[32];
-    snprintf(outside, sizeof outside, "outside 0 to %d", bestPossible);
-    const char* trouble = nullptr;
-    if (readError)
-        trouble = strerror(readError);
-    else if (end == text || (*end != '\0' && strcmp(end, "\n") != 0) || length == sizeof text - 1)
-        trouble = "not a number";
-    else if (best < 0 || best > bestPossible)
-        trouble = outside;
-    if (!trouble)
-        return (int)best;
-    complain("ignoring the best game in", place.file, trouble);
-    return noScore;
+    return readBestIn(place.file);
 }
 
 // Makes the folder and any above it that are missing, as mkdir -p does but
@@ -94,30 +118,56 @@ static int makeFolders(char* path)
     }
 }
 
-static int writeBestScore(Place* place, int score)
+// Writes a new file beside the old one and renames it over it. The reason
+// the call that failed gives, or nullptr; a failed save leaves the old file
+// and no new one.
+static const char* writeBestScore(const Place& place, int score)
 {
-    if (const int error = makeFolders(place->folder))
-        return error;
     char temporary[PATH_MAX + 8];
-    snprintf(temporary, sizeof temporary, "%s.XXXXXX", place->file);
-    const int fd = mkstemp(temporary);
-    if (fd < 0)
-        return errno;
+    snprintf(temporary, sizeof temporary, "%s.XXXXXX", place.file);
+    const int descriptor = mkstemp(temporary);
+    if (descriptor < 0)
+        return strerror(errno);
     char text[16];
     const int length = snprintf(text, sizeof text, "%d\n", score);
-    bool saved = write(fd, text, length) == length && fsync(fd) == 0;
-    saved = close(fd) == 0 && saved;
-    saved = saved && rename(temporary, place->file) == 0;
-    const int error = saved ? 0 : errno;
-    if (!saved)
+    const ssize_t written = write(descriptor, text, length);
+    const char* trouble = written < 0 ? strerror(errno)
+                        : written < length ? "short write"
+                        : fsync(descriptor) != 0 ? strerror(errno)
+                        : nullptr;
+    if (close(descriptor) != 0 && !trouble)
+        trouble = strerror(errno);
+    if (!trouble && rename(temporary, place.file) != 0)
+        trouble = strerror(errno);
+    if (trouble)
         unlink(temporary);
-    return error;
+    return trouble;
 }
 
-void saveBestScore(int score)
+// With the lock held: the best in the file now, replaced if score beats it.
+static int saveIfBest(const Place& place, int score)
+{
+    const int best = readBestIn(place.file);
+    if (score <= best)
+        return best;
+    if (const char* trouble = writeBestScore(place, score))
+        complain("cannot save the best game in", place.folder, trouble);
+    return score;
+}
+
+int offerBestScore(int score)
 {
     Place place;
-    const int error = findPlace(&place) ? writeBestScore(&place, score) : ENAMETOOLONG;
+    int error = findPlace(&place) ? makeFolders(place.folder) : ENAMETOOLONG;
+    // Opening the lock file never waits, whatever is in its place; taking
+    // the lock waits only for another game's save.
+    const int lock = error ? -1 : open(place.lock, O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (!error && (lock < 0 || flock(lock, LOCK_EX) != 0))
+        error = errno;
+    const int best = error ? score : saveIfBest(place, score);
     if (error)
         complain("cannot save the best game in", place.folder, strerror(error));
+    if (lock >= 0)
+        close(lock);  // and with it the lock
+    return best;
 }

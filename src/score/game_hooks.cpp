@@ -1,5 +1,6 @@
 // game_hooks.cpp: scoring hooked into the turn cycle: the pins each ball
 // knocks down, the end of a game and the new rack after it.
+#include <algorithm>
 #include <cstdio>
 
 #include "final.h"
@@ -52,13 +53,17 @@ void recordBall(int pinsDown)
     sheet = scoreSheet(balls, ballCount);
     if (!sheet.gameOver)
         return;
-    if (sheet.score > bestScore) {
-        bestScore = sheet.score;
-        saveBestScore(bestScore);
-    }
+    // Another game may have saved a better one since this one started; a
+    // best that could not be saved still counts for this run.
+    bestScore = std::max(bestScore, offerBestScore(sheet.score));
     printf("Game over: %d points, best game %d\n", sheet.score, bestScore);
     fflush(stdout);  // the player may be reading through a pipe
     framePart = 0;  // reset sets up a full rack for the new game
+}
+
+const ScoreSheet* currentSheet()
+{
+    return scoring ? &sheet : nullptr;
 }
 
 void drawScore()

@@ -40,12 +40,19 @@ struct ScoreSheet {
 // The sheet of one game's balls, each the pins it knocked down.
 ScoreSheet scoreSheet(const int* balls, int ballCount);
 
+// The sheet on show, or nullptr while no score is kept.
+const ScoreSheet* currentSheet();
+
 // Draws the strip: the sheet, with best possibly noScore, and a hint of
 // what the keys do now.
 void drawStrip(const ScoreSheet& sheet, int best);
 
 // The best game in $XDG_DATA_HOME/bowling/best-score. Trouble with the file
 // is told in one line on standard error and never ends the game: a bad
-// file reads as noScore, and a save that fails leaves the game going.
+// file, or anything but a regular file, reads as noScore, and a save that
+// fails leaves the game going.
 int readBestScore();
-void saveBestScore(int score);
+// A finished game's score: under a lock that every game on the folder
+// takes, the file is read again and replaced only if score beats it.
+// Returns the best game now, score included.
+int offerBestScore(int score);

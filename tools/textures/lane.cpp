@@ -1,17 +1,15 @@
 // lane.cpp: the lane's wooden boards with the foul line, the aiming arrows,
-// the guide dots and the pin spots. The picture is stretched over a lane
-// 0.581 wide and 2.7 long; t = 0 (the first row) is the far end, where the
-// pins stand, and t = 1 the player's end.
+// the guide dots and the pin spots. The picture is stretched over the whole
+// lane; t = 0 (the first row) is the far end, where the pins stand, and
+// t = 1 the player's end.
+#include "lane_geometry.h"
 #include "textures/noise.h"
 #include "textures/pictures.h"
 
 static const int textureWidth = 256;   // about one texel per pixel across the near end
 static const int textureHeight = 512;  // texels are stretched 2.3 times along the lane
 
-// The lane quad in world units.
-static const double laneWidth = 0.581;
-static const double farZ = -2.2;  // t = 0
-static const double laneLength = 2.7;
+static const double laneWidth = 2 * laneEdge;
 
 static const int boardCount = 39;
 static const double seamTexels = 0.5;  // seam width; the seams are a hint, not stripes
@@ -20,11 +18,8 @@ static const double seamTexels = 0.5;  // seam width; the seams are a hint, not 
 // span between our foul line and the head pin.
 static const double foulLineT = 0.97;
 static const double foulLineHalfWidth = 0.003;
-static const double headPinZ = -1.3;
 static const double realLaneFeet = 60;
 
-static const double pinRowZ[] = {-1.3, -1.44525, -1.5905, -1.73575};
-static const double pinSpacingX = 0.168;
 static const double pinSpotRadius = 0.011;
 
 static const int arrowBoards[] = {5, 10, 15, 20, 25, 30, 35};
@@ -42,14 +37,14 @@ static const Colour pine = {0.88, 0.72, 0.52};
 static const Colour inlay = {0.20, 0.11, 0.06};
 static const Colour foulLine = {0.08, 0.06, 0.05};
 
-static double zAt(double t) { return farZ + t * laneLength; }
+static double zAt(double t) { return laneFarEnd + t * laneLength; }
 static double xAt(double s) { return (s - 0.5) * laneWidth; }
-static double tAt(double z) { return (z - farZ) / laneLength; }
+static double tAt(double z) { return (z - laneFarEnd) / laneLength; }
 
 // t of a mark this many feet past the foul line on a real lane.
 static double tAtFeet(double feet)
 {
-    return foulLineT - feet / realLaneFeet * (foulLineT - tAt(headPinZ));
+    return foulLineT - feet / realLaneFeet * (foulLineT - tAt(rackRowZ[0]));
 }
 
 // s of the centre of a board, counted from 1 at the right edge as bowlers do.
@@ -112,10 +107,9 @@ static bool inGuideDot(double s, double t)
 
 static bool inPinSpot(double s, double t)
 {
-    for (int row = 0; row < 4; row++)
+    for (int row = 0; row < rackRows; row++)
         for (int pin = 0; pin <= row; pin++) {
-            const double pinX = (pin - row / 2.0) * pinSpacingX;
-            if (inCircle(xAt(s), zAt(t), pinX, pinRowZ[row], pinSpotRadius))
+            if (inCircle(xAt(s), zAt(t), rackX(row, pin), rackRowZ[row], pinSpotRadius))
                 return true;
         }
     return false;
