@@ -2,7 +2,8 @@
 #pragma once
 
 struct CommandLine {
-    bool keepScore = false;  // --score: ten-frame games and a saved best game
+    bool keepScore = false;     // --score: ten-frame games and a saved best game
+    bool smoothMotion = false;  // --smooth: motion at the display's rate
 };
 
 // Takes the options that start with "--" out of argv and leaves the rest,

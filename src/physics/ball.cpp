@@ -7,6 +7,7 @@
 #include "lane_geometry.h"
 #include "physics/physics.h"
 #include "score/score.h"
+#include "smooth/smooth.h"
 
 // Per-step arithmetic is done in double against these double constants and
 // each stored result is rounded once to float.
@@ -70,6 +71,7 @@ static bool anyPinFalling()
 
 void moveBall(int)
 {
+    smoothStepBegins();
     const double step = ballSpeed * stepPerSpeed + minimumStep;
     const float phi = aimRadians();
     ballX = (float)(ballX - sinf(phi) * step);
