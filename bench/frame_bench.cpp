@@ -11,6 +11,8 @@
 #include "game_window.h"
 #include "rendering/rendering.h"
 #include "score/score.h"
+#include "smooth/smooth.h"
+#include "glut_recorder.h"
 
 // Times are milliseconds per frame in wall-clock time: the renderer draws
 // on its own threads.
@@ -50,8 +52,41 @@ static void sheetAlone(benchmark::State& state)
 {
     const int balls[] = {9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9};
     for (auto _ : state) {
-        drawSheet(scoreSheet(balls, maxBallsPerGame), 190);
+        drawStrip(scoreSheet(balls, maxBallsPerGame), 190);
         glFinish();
     }
 }
 BENCHMARK(sheetAlone)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A ball rolling into falling pins, its latest step begun: what --smooth
+// blends between.
+static void rollIntoThePins()
+{
+    restoreStartState();
+    smoothMotion(true);
+    keyboard(' ', 0, 0);
+    keyboard(' ', 0, 0);
+    for (int step = 0; step < 24; step++)
+        glutRecorder::runNextTimer();
+}
+
+// The blend itself: the moving scene copied out, blended, put in and put
+// back, with nothing drawn.
+static void inBetweenAlone(benchmark::State& state)
+{
+    rollIntoThePins();
+    for (auto _ : state)
+        drawInBetween(0.5f, [] {});
+}
+BENCHMARK(inBetweenAlone)->Unit(benchmark::kMicrosecond);
+
+// A whole picture halfway through a step, against wholeFrame.
+static void inBetweenFrame(benchmark::State& state)
+{
+    rollIntoThePins();
+    for (auto _ : state) {
+        drawInBetween(0.5f, display);
+        glFinish();
+    }
+}
+BENCHMARK(inBetweenFrame)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -1,4 +1,4 @@
-// command_line.cpp: --help, --version, --score, --sound, and nothing else of ours.
+// command_line.cpp: --help, --version, --score, --smooth, --sound, and nothing else of ours.
 #include "command_line.h"
 
 #include <cstdio>
@@ -6,13 +6,15 @@
 #include <cstring>
 
 static const char usage[] =
-    "Usage: bowling [--score] [--sound] [GLUT options such as -display DISPLAY]\n"
+    "Usage: bowling [--score] [--smooth] [--sound] [GLUT options such as -display DISPLAY]\n"
     "Ten-pin bowling in 3D. Start it in the folder that holds its pictures,\n"
     "balltexture.bmp, floor.bmp and pintexture.bmp (/usr/share/games/bowling\n"
     "when installed from the package).\n"
     "\n"
     "Options:\n"
-    "  --score     keep score over ten-frame games and save the best game\n"
+    "  --score     keep score over ten-frame games, on a sheet above the lane,\n"
+    "              and save the best game\n"
+    "  --smooth    move the ball, the pins and the meter at the display's rate\n"
     "  --sound     hear the ball roll and the pins fall, where they are\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
@@ -39,6 +41,8 @@ CommandLine readCommandLine(int* argc, char** argv)
             argv[kept++] = argv[i];
         } else if (strcmp(arg, "--score") == 0) {
             options.keepScore = true;
+        } else if (strcmp(arg, "--smooth") == 0) {
+            options.smoothMotion = true;
         } else if (strcmp(arg, "--sound") == 0) {
             options.playSound = true;
         } else if (strcmp(arg, "--help") == 0) {

@@ -13,6 +13,7 @@
 #include "physics/physics.h"
 #include "rendering/rendering.h"
 #include "score/score.h"
+#include "smooth/smooth.h"
 
 // Window and camera.
 int GW = 0;                  // drawing area width in pixels, as last reshaped
@@ -47,7 +48,7 @@ void startUp(int* argc, char** argv)
 {
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(500, 500);
+    glutInitWindowSize(500, 500 + scoreStripHeight(500));
     glutInitWindowPosition(100, 100);
     glutCreateWindow("Bowling");
     glClearColor(0, 0, 0, 1);
@@ -122,12 +123,14 @@ void reshape(int w, int h)
     glMatrixMode(GL_MODELVIEW);
     glViewport(0, 0, w, h);
     glutPostRedisplay();
+    scoreWindowReshaped(w, h);
 }
 
 // One step of the power meter: a triangle wave between 0 and 1 that rests
 // one step at each end.
 void changeSpeed(int)
 {
+    smoothStepBegins();
     ballSpeed = ballSpeed + ballSpeedChange;
     if (ballSpeed <= 0) {
         ballSpeed = 0;

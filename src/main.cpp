@@ -6,6 +6,7 @@
 #include "command_line.h"
 #include "final.h"
 #include "score/score.h"
+#include "smooth/smooth.h"
 #include "sound/sound.h"
 
 int main(int argc, char** argv)
@@ -14,8 +15,9 @@ int main(int argc, char** argv)
     // would have read is dropped.
     signal(SIGPIPE, SIG_IGN);
     const CommandLine options = readCommandLine(&argc, argv);
-    startUp(&argc, argv);
     keepScore(options.keepScore);
+    startUp(&argc, argv);
+    smoothMotion(options.smoothMotion);
     playSound(options.playSound);
     glutMainLoop();
     return 0;

@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
+
+#include <unistd.h>
 
 #include "final.h"
 #include "glut_recorder.h"
@@ -24,6 +27,13 @@ const Global globals[] = {
     GLOBAL(ballRollM), GLOBAL(ballRollMatrix), GLOBAL(useBumpers), GLOBAL(shouldDrawAxes), GLOBAL(pins),
 };
 std::vector<char> atStart;
+std::pair<int, int> reshapedTo;
+
+void noteReshape(int w, int h)
+{
+    reshapedTo = {w, h};
+    reshape(w, h);
+}
 
 }  // namespace
 
@@ -49,4 +59,21 @@ void restoreStartState()
         bytes += global.size;
     }
     glutRecorder::clear();
+}
+
+bool resizeGameWindow(int w, int h)
+{
+    if (glutGet(GLUT_WINDOW_WIDTH) == w && glutGet(GLUT_WINDOW_HEIGHT) == h) {
+        reshape(w, h);
+        return true;
+    }
+    reshapedTo = {0, 0};
+    glutReshapeFunc(noteReshape);
+    glutReshapeWindow(w, h);
+    for (int wait = 0; wait < 5000 && reshapedTo != std::make_pair(w, h); wait++) {
+        glutMainLoopEvent();
+        usleep(1000);
+    }
+    glutReshapeFunc(reshape);
+    return reshapedTo == std::make_pair(w, h);
 }

@@ -13,6 +13,10 @@ void openGameWindow(int argc, char** argv);
 // start; the recorded timers and redraws cleared.
 void restoreStartState();
 
+// Resizes the real window and waits until the game's reshape callback has
+// had the new size; false if it never comes.
+bool resizeGameWindow(int w, int h);
+
 // Reaches into a pin for tests that need a given tilt or fall.
 class PinInspector {
 public:

@@ -2,14 +2,18 @@
 
 #include <GL/glut.h>
 
+#include <algorithm>
+
 namespace glutRecorder {
 std::vector<ScheduledTimer> timers;
 int redisplays = 0;
+int now = 0;
 
 void clear()
 {
     timers.clear();
     redisplays = 0;
+    now = 0;
 }
 
 bool runNextTimer()
@@ -18,6 +22,7 @@ bool runNextTimer()
         return false;
     const ScheduledTimer timer = timers.front();
     timers.erase(timers.begin());
+    now = std::max(now, timer.due);
     timer.callback(timer.value);
     return true;
 }
@@ -25,10 +30,16 @@ bool runNextTimer()
 
 extern "C" {
 void __real_glutPostRedisplay();
+int __real_glutGet(GLenum what);
 
 void __wrap_glutTimerFunc(unsigned int milliseconds, void (*callback)(int), int value)
 {
-    glutRecorder::timers.push_back({milliseconds, callback, value});
+    glutRecorder::timers.push_back({milliseconds, callback, value, glutRecorder::now + (int)milliseconds});
+}
+
+int __wrap_glutGet(GLenum what)
+{
+    return what == GLUT_ELAPSED_TIME ? glutRecorder::now : __real_glutGet(what);
 }
 
 void __wrap_glutPostRedisplay()

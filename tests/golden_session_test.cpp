@@ -3,10 +3,13 @@
 // followed by what the game's state became, step by step, in exact float
 // values: what changed, the redraws asked for and the timers armed. The test
 // replays the events through the real callbacks and compares every line.
-// "> frame NAME" draws a frame and compares it, value for value, with the
-// picture tests/reference/NAME.bmp drawn before by the same renderer.
-// After an intended change, scripts/update-expected writes both anew. A
-// line the reader does not understand fails the test by file and line.
+// "> frame NAME" draws a frame and compares its scene, value for value, with
+// the picture tests/reference/NAME.bmp drawn before by the same renderer;
+// "> strip NAME" compares the score strip above the scene. "> between F"
+// notes what a --smooth picture a fraction F through the latest step draws,
+// then the state put back. After an intended change, scripts/update-expected
+// writes both anew. A line the reader does not understand fails the test by
+// file and line.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
@@ -32,6 +35,7 @@
 #include "rendering/rendering.h"
 #include "scratch_folder.h"
 #include "score/score.h"
+#include "smooth/smooth.h"
 
 namespace {
 
@@ -86,7 +90,8 @@ State gameState()
     }
     std::string timers;
     for (const ScheduledTimer& timer : glutRecorder::timers)
-        timers += std::to_string(timer.milliseconds) + (timer.callback == moveBall ? "ms:ball " : "ms:meter ");
+        timers += std::to_string(timer.milliseconds) +
+                  (timer.callback == moveBall ? "ms:ball " : timer.callback == changeSpeed ? "ms:meter " : "ms:picture ");
     s["timers"] = timers;
     // Between callbacks the modelview matrix is the identity, one deep.
     float matrix[18];
@@ -114,17 +119,18 @@ State gameState()
 // The second frame drawn is compared: what a frame leaves behind (a matrix,
 // texturing, a material) shows in the next. It is kept at half size, each
 // pixel the mean of a 2 x 2 block, where a thin line still shows. Mesa's
-// software renderer keeps the swapped picture in the back buffer.
-void expectFrameLike(const std::string& name)
+// software renderer keeps the swapped picture in the back buffer. Rows
+// counts from the bottom: the scene, and the strip of --score above it.
+void expectFrameLike(const std::string& name, int bottom, int rows)
 {
     display();
     display();
-    std::vector<unsigned char> frame((size_t)GW * GH * 3), actual(frame.size() / 4);
+    std::vector<unsigned char> frame((size_t)GW * rows * 3), actual(frame.size() / 4);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, GW, GH, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
-    const int width = GW / 2, height = GH / 2;
-    gluScaleImage(GL_RGB, GW, GH, GL_UNSIGNED_BYTE, frame.data(), width, height, GL_UNSIGNED_BYTE, actual.data());
+    glReadPixels(0, bottom, GW, rows, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
+    const int width = GW / 2, height = rows / 2;
+    gluScaleImage(GL_RGB, GW, rows, GL_UNSIGNED_BYTE, frame.data(), width, height, GL_UNSIGNED_BYTE, actual.data());
     const std::string reference = std::string(BOWLING_TEST_DATA) + "/reference/" + name + ".bmp";
     if (getenv("BOWLING_UPDATE_EXPECTED"))
         writeBmp(reference, width, height, actual);
@@ -207,7 +213,11 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
      }},
     {"ball", [](std::istream& in) { recordBall(next<int>(in)); }},
     {"draw", [](std::istream& in) { drawings.at(next(in))(); }},
-    {"frame", [](std::istream& in) { expectFrameLike(next(in)); }},
+    {"frame", [](std::istream& in) { expectFrameLike(next(in), 0, GH); }},
+    {"strip", [](std::istream& in) { expectFrameLike(next(in), GH, glutGet(GLUT_WINDOW_HEIGHT) - GH); }},
+    {"window", [](std::istream& in) { const int w = next<int>(in); EXPECT_TRUE(resizeGameWindow(w, next<int>(in))); }},
+    {"smooth", [](std::istream&) { smoothMotion(true); }},
+    {"picture", [](std::istream&) { drawSmoothly(); }},
     {"advance", [](std::istream& in) { pin(in).doFall(); }},
     {"collide", [](std::istream& in) { Pin& p = pin(in); p.detectPinCollision(pin(in)); }},
     {"set", [](std::istream& in) { settings.at(next(in))(in); }},
@@ -221,6 +231,7 @@ class Session {
 public:
     std::string text;      // comments and events, each event followed by a line per callback or step it ran
     std::string expected;  // the file as read
+    bool halfwayPictures = false;  // --smooth pictures between the steps, to show they change nothing
 
     // Plays the events of a golden file; the lines not understood, by number.
     std::map<int, std::string> replay(const std::string& path)
@@ -268,6 +279,10 @@ private:
         } else if (verb == "roll") {
             while (currentState == rolling && glutRecorder::runNextTimer())
                 note();
+        } else if (verb == "between") {
+            noting = this;
+            drawInBetween(real(words), [] { noting->note(); });
+            note();
         } else {
             actions.at(verb)(words);
             note();
@@ -296,9 +311,13 @@ private:
         }
     }
 
+    static inline Session* noting = nullptr;
+
     // What changed since the last line, and the redraws asked for meanwhile.
     void note()
     {
+        if (halfwayPictures)
+            drawInBetween(0.5f, [] {});
         const State now = gameState();
         std::string line;
         for (const auto& [name, value] : now)
@@ -313,21 +332,23 @@ private:
 };
 
 class GoldenSession : public testing::TestWithParam<const char*> {};
+class SmoothGoldenSession : public GoldenSession {};
 
-}  // namespace
-
-TEST_P(GoldenSession, ReplaysExactly)
+void replay(const char* name, bool halfwayPictures)
 {
-    const std::string path = std::string(BOWLING_TEST_DATA) + "/golden/" + GetParam() + ".txt";
+    const std::string path = std::string(BOWLING_TEST_DATA) + "/golden/" + name + ".txt";
     Session session;
-    restoreStartState();
+    session.halfwayPictures = halfwayPictures;
     keepScore(false);
+    ASSERT_TRUE(resizeGameWindow(500, 500));  // after a session that resized it
+    restoreStartState();
+    smoothMotion(halfwayPictures);
     display();  // so OpenGL's state does not hang on whether the window was exposed yet
     for (const auto& [number, failure] : session.replay(path))
         ADD_FAILURE() << path << ":" << number << ": " << failure;
     const std::string& actual = session.text;
     const std::string& expected = session.expected;
-    if (getenv("BOWLING_UPDATE_EXPECTED"))
+    if (getenv("BOWLING_UPDATE_EXPECTED") && !halfwayPictures)
         std::ofstream(path) << actual;
     else if (actual != expected) {
         std::istringstream want(expected), got(actual);
@@ -335,12 +356,20 @@ TEST_P(GoldenSession, ReplaysExactly)
         int number = 1;
         while (std::getline(want, wanted) && std::getline(got, gotten) && wanted == gotten)
             number++;
-        const std::string saved = std::string(GetParam()) + "-actual.txt";
+        const std::string saved = std::string(name) + "-actual.txt";
         std::ofstream(saved) << actual;
         ADD_FAILURE() << path << ":" << number << "\n expected: " << wanted << "\n   actual: " << gotten
                       << "\nall of it in " << saved;
     }
 }
+
+}  // namespace
+
+TEST_P(GoldenSession, ReplaysExactly) { replay(GetParam(), false); }
+
+// With --smooth on and a picture halfway through every step drawn before it
+// is noted: the same steps, pins and scores.
+TEST_P(SmoothGoldenSession, ReplaysExactly) { replay(GetParam(), true); }
 
 // The reader must refuse every line of the table but its comments.
 TEST(GoldenReader, RefusesEveryTypo)
@@ -355,7 +384,9 @@ TEST(GoldenReader, RefusesEveryTypo)
     restoreStartState();
 }
 
+const auto paramName = [](const auto& info) { return std::string(info.param); };
 INSTANTIATE_TEST_SUITE_P(Sessions, GoldenSession,
-                         testing::Values("start_and_keys", "meter_and_reset", "orbit", "pins", "ball_steps",
-                                         "throws", "frames", "scored_games", "sheets", "drawings"),
-                         [](const auto& info) { return std::string(info.param); });
+                         testing::Values("start_and_keys", "meter_and_reset", "orbit", "pins", "ball_steps", "throws",
+                                         "frames", "scored_games", "sheets", "drawings", "smooth", "strip"),
+                         paramName);
+INSTANTIATE_TEST_SUITE_P(Sessions, SmoothGoldenSession, testing::Values("throws", "scored_games"), paramName);

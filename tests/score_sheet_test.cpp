@@ -1,4 +1,4 @@
-// score_sheet_test.cpp: the sheet's drawing leaves OpenGL as it found it.
+// score_sheet_test.cpp: the score strip's drawing leaves OpenGL as it found it.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
@@ -11,7 +11,8 @@
 TEST(ScoreSheet, DrawingLeavesTheOpenGlStateAsItFoundIt)
 {
     const GLenum names[] = {GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX, GL_MODELVIEW_STACK_DEPTH, GL_MATRIX_MODE, GL_CURRENT_COLOR,
-                            GL_CURRENT_RASTER_POSITION, GL_LIGHTING, GL_DEPTH_TEST, GL_TEXTURE_2D, GL_BLEND, GL_BLEND_SRC};
+                            GL_CURRENT_RASTER_POSITION, GL_LIGHTING, GL_DEPTH_TEST, GL_TEXTURE_2D, GL_BLEND, GL_BLEND_SRC,
+                            GL_VIEWPORT, GL_LINE_WIDTH, GL_LINE_SMOOTH};
     const auto state = [&] {
         std::vector<float> values(16 * std::size(names));
         for (size_t i = 0; i < std::size(names); i++)
@@ -22,7 +23,7 @@ TEST(ScoreSheet, DrawingLeavesTheOpenGlStateAsItFoundIt)
     glColor4f(0.25f, 0.5f, 0.75f, 1);
     glRasterPos2f(0.1f, 0.2f);
     const std::vector<float> before = state();
-    drawSheet(scoreSheet(balls, 5), 212);
+    drawStrip(scoreSheet(balls, 5), 212);
     EXPECT_EQ(state(), before);
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
 }

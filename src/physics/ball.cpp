@@ -7,6 +7,7 @@
 #include "lane_geometry.h"
 #include "physics/physics.h"
 #include "score/score.h"
+#include "smooth/smooth.h"
 #include "sound/sound.h"
 
 // Per-step arithmetic is done in double against these double constants and
@@ -71,6 +72,7 @@ static bool anyPinFalling()
 
 void moveBall(int)
 {
+    smoothStepBegins();
     const double step = ballSpeed * stepPerSpeed + minimumStep;
     const float phi = aimRadians();
     ballX = (float)(ballX - sinf(phi) * step);

@@ -54,6 +54,7 @@ private:
     Vector3D fallDirection; // tilt direction; its length is degrees per step
 
     friend class PinInspector;  // lets tests set and read a pin's fields
+    friend struct MovingScene;  // draws a pin part of the way through a step
 };
 
 // The rack, head pin first, row by row, each row from +x to -x. This is also

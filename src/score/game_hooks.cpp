@@ -6,6 +6,7 @@
 #include "final.h"
 #include "physics/physics.h"
 #include "score/score.h"
+#include "score/strip.h"
 
 static bool scoring = false;
 static int balls[maxBallsPerGame];  // the current game's, as pins down
@@ -68,5 +69,16 @@ const ScoreSheet* currentSheet()
 void drawScore()
 {
     if (scoring)
-        drawSheet(sheet, bestScore);
+        drawStrip(sheet, bestScore);
+}
+
+int scoreStripHeight(int windowWidth)
+{
+    return scoring ? stripHeight(windowWidth) : 0;
+}
+
+void scoreWindowReshaped(int w, int h)
+{
+    if (scoring)
+        layOutBelowStrip(w, h);
 }

@@ -1,0 +1,34 @@
+// hint.cpp: what the keys do now, for a player who started the game from a
+// menu and never saw --help.
+#include <GL/gl.h>
+
+#include <initializer_list>
+
+#include "final.h"
+#include "score/strip.h"
+
+static const float hintBaseline = 55;
+static const float hintCapHeight = 8;
+
+// Each part centred in an equal share of the strip's width: the stroke
+// font's spaces are too wide to set the parts apart by.
+static void drawParts(std::initializer_list<const char*> parts)
+{
+    const float share = stripUnitsWide / parts.size();
+    float centre = share / 2;
+    for (const char* part : parts) {
+        drawText(part, centre, hintBaseline, hintCapHeight);
+        centre += share;
+    }
+}
+
+void drawHint()
+{
+    glColor3f(0.85f, 0.85f, 0.6f);
+    if (currentState == aiming)
+        drawParts({"A D: move", "Arrows: aim", "B: bumpers", "Space: power", "Drag: camera"});
+    else if (currentState == powering)
+        drawParts({"Space: release the ball", "Drag: camera"});
+    else
+        drawParts({"Drag: camera"});
+}

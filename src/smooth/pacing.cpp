@@ -1,0 +1,101 @@
+// pacing.cpp: each step starts a glide of one step's length from the
+// picture on screen to the state the step leaves; while a glide is under
+// way, pictures follow one another at the display's rate.
+#include "smooth/smooth.h"
+
+#include <GL/glut.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "final.h"
+#include "smooth/scene.h"
+#include "smooth/swap_interval.h"
+
+// Without a swap that waits for the display: 60 pictures a second at most.
+static const double pictureMilliseconds = 1000.0 / 60;
+
+static bool smoothing = false;
+static bool swapWaitsForDisplay = false;
+static MovingScene glideStart;  // the picture on screen when the latest step began
+static int glideStartTime = 0;  // GLUT's elapsed milliseconds then
+static double nextPictureTime = 0;  // when the next may be drawn
+static bool pictureAskedFor = false;
+
+static float glideFraction(int now)
+{
+    return (float)(now - glideStartTime) / stepMilliseconds;
+}
+
+void smoothMotion(bool on)
+{
+    smoothing = on;
+    if (!on)
+        return;
+    glideStart = MovingScene::ofGame();
+    glideStartTime = glutGet(GLUT_ELAPSED_TIME) - stepMilliseconds;  // no glide under way
+    glutDisplayFunc(drawSmoothly);
+    swapWaitsForDisplay = swapInStepWithDisplay();
+}
+
+// A step that comes before the glide has ended starts from where the picture
+// is, so the picture never jumps, and catches up within the next step.
+void smoothStepBegins()
+{
+    if (!smoothing)
+        return;
+    const int now = glutGet(GLUT_ELAPSED_TIME);
+    glideStart = MovingScene::between(glideStart, MovingScene::ofGame(), glideFraction(now));
+    glideStartTime = now;
+}
+
+void drawInBetween(float fraction, void (*draw)())
+{
+    const MovingScene exact = MovingScene::ofGame();
+    MovingScene::between(glideStart, exact, fraction).putIntoGame();
+    draw();
+    exact.putIntoGame();
+}
+
+static void pictureDue(int)
+{
+    pictureAskedFor = false;
+    glutPostRedisplay();
+}
+
+static void askForNextPicture(int now)
+{
+    if (pictureAskedFor)
+        return;
+    pictureAskedFor = true;
+    glutTimerFunc((unsigned)std::max(std::ceil(nextPictureTime - now), 0.0), pictureDue, 0);
+}
+
+// While aiming nothing moves and every picture is asked for by a key, so it
+// comes at once and asks for no other.
+void drawSmoothly()
+{
+    if (currentState == aiming) {
+        display();
+        return;
+    }
+    const int now = glutGet(GLUT_ELAPSED_TIME);
+    if (!swapWaitsForDisplay && now < nextPictureTime) {
+        askForNextPicture(now);
+        return;
+    }
+    // One picture's time after this one was due, so a picture a little late
+    // is made up; after a pause, one picture's time from now.
+    const bool paused = now - nextPictureTime >= pictureMilliseconds;
+    nextPictureTime = (paused ? now : nextPictureTime) + pictureMilliseconds;
+    const float fraction = glideFraction(now);
+    if (fraction >= 1) {
+        display();  // the latest step's own picture, until the next step
+        return;
+    }
+    drawInBetween(fraction, display);
+    if (swapWaitsForDisplay)
+        glutPostRedisplay();
+    else
+        askForNextPicture(glutGet(GLUT_ELAPSED_TIME));
+}
