@@ -1,8 +1,7 @@
 # x_game.sh GAME_FOLDER, sourced by the tests that play the real binary: a
-# scratch folder with the game's three pictures, made the current folder and
-# removed at exit; an X server of the test's own (freeglut windows carry no
-# pid, and other tests open "Bowling" windows too); the game on it, and its
-# window read back as pixels.
+# scratch folder, current and removed at exit, with the game's pictures; an X
+# server of the test's own (freeglut windows carry no pid, and other tests
+# open "Bowling" windows too); the game on it, its window read as pixels.
 scratch=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$scratch"' EXIT
 cd "$scratch"
@@ -14,8 +13,7 @@ export DISPLAY=:$(cat display)
 
 fail() { echo "FAILED: $*"; exit 1; }
 
-# start_game FOLDER [OPTION...]: FOLDER/bowling, writing to ./output and
-# ./errors; sets pid to its process and window to its window, focused.
+# start_game FOLDER [OPTION...]: writes ./output and ./errors; sets pid and window.
 start_game() {
   "$1/bowling" "${@:2}" >output 2>errors &
   pid=$!
