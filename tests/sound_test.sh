@@ -10,7 +10,8 @@ source "$(dirname "$0")/x_game.sh" "$1"
 
 # Ours alone, no user's beside it. ALSA and OpenAL Soft would tell of the
 # missing device in lines of their own.
-config='[general]\ndrivers = wave\nchannels = stereo\nsample-type = int16\nfrequency = 22050\ndither = false\n[wave]\nfile = %s\n'
+config='[general]\ndrivers = wave\nchannels = stereo\nsample-type = int16\nfrequency = 22050\n'
+config+='dither = false\n[wave]\nfile = %s\n'
 [ "$case" = nodriver ] && config='[general]\ndrivers = alsa\n[alsa]\ndevice = nosuchdevice\n%.0s'
 printf "$config" "$scratch/mix.wav" >alsoft.conf
 export ALSOFT_CONF=$scratch/alsoft.conf HOME=$scratch XDG_CONFIG_HOME=$scratch XDG_CONFIG_DIRS=$scratch
