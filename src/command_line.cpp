@@ -1,4 +1,4 @@
-// command_line.cpp: --help, --version, --score, --smooth, and nothing else of ours.
+// command_line.cpp: --help, --version, --score, --smooth, --sound, and nothing else of ours.
 #include "command_line.h"
 
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <cstring>
 
 static const char usage[] =
-    "Usage: bowling [--score] [--smooth] [GLUT options such as -display DISPLAY]\n"
+    "Usage: bowling [--score] [--smooth] [--sound] [GLUT options such as -display DISPLAY]\n"
     "Ten-pin bowling in 3D. Start it in the folder that holds its pictures,\n"
     "balltexture.bmp, floor.bmp and pintexture.bmp (/usr/share/games/bowling\n"
     "when installed from the package).\n"
@@ -15,6 +15,7 @@ static const char usage[] =
     "  --score     keep score over ten-frame games, on a sheet above the lane,\n"
     "              and save the best game\n"
     "  --smooth    move the ball, the pins and the meter at the display's rate\n"
+    "  --sound     hear the ball roll and the pins fall, where they are\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
@@ -42,6 +43,8 @@ CommandLine readCommandLine(int* argc, char** argv)
             options.keepScore = true;
         } else if (strcmp(arg, "--smooth") == 0) {
             options.smoothMotion = true;
+        } else if (strcmp(arg, "--sound") == 0) {
+            options.playSound = true;
         } else if (strcmp(arg, "--help") == 0) {
             fputs(usage, stdout);
             exit(0);

@@ -7,6 +7,7 @@
 #include "final.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
+#include "sound/sound.h"
 
 int main(int argc, char** argv)
 {
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     keepScore(options.keepScore);
     startUp(&argc, argv);
     smoothMotion(options.smoothMotion);
+    playSound(options.playSound);
     glutMainLoop();
     return 0;
 }

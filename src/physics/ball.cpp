@@ -8,6 +8,7 @@
 #include "physics/physics.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
+#include "sound/sound.h"
 
 // Per-step arithmetic is done in double against these double constants and
 // each stored result is rounded once to float.
@@ -96,4 +97,5 @@ void moveBall(int)
     } else {
         glutTimerFunc(stepMilliseconds, moveBall, 0);
     }
+    soundAfterBallStep();
 }

@@ -36,6 +36,8 @@ public:
     // From this pin's contact point to the ball's centre.
     Vector3D directionToBall();
     bool isTouchingBall();
+    // Where it stands: its base's centre on the deck.
+    Vector3D base() const { return Vector3D(x, 0, z); }
     // One ball step: tilt further, knock upright neighbours, vanish past 80.
     void doFall();
     // Tests this upright pin against the falling pin and sets it falling

@@ -1,0 +1,75 @@
+// game_hooks.cpp: what a ball step made heard, found by comparing the game's
+// state with the state after the step before. The game never waits for us.
+#include "final.h"
+#include "lane_geometry.h"
+#include "physics/physics.h"
+#include "sound/sound.h"
+
+static bool playing = false;
+static bool pinWasFalling[10] = {};
+static bool ballWasInGutter = false;
+static int lastTheta = 0;
+
+bool playSound(bool on)
+{
+    playing = on && openAudio();
+    return playing;
+}
+
+// Louder, and for the roll higher, as the ball is faster: speed runs from
+// about 0 to 1.
+static float loudness(float speed) { return 0.3f + 0.7f * speed; }
+static float rollPitch(float speed) { return 0.7f + 0.6f * speed; }
+// A pin knocked by a pin and a pin's drop sound the same at any speed.
+static const float clackGain = 1.0f;
+static const float dropGain = 0.5f;
+
+// A pin that starts falling was met by the ball if the ball touches it now,
+// else by a pin. A roll ends only when no pin is falling, so a pin falling
+// before the step and not after has dropped to the deck, even when the end
+// of the frame has set it up again since.
+static void hearPins()
+{
+    for (int i = 0; i < 10; i++) {
+        Pin& pin = pins[i];
+        const bool falling = pin.isFalling();
+        if (falling && !pinWasFalling[i]) {
+            const bool byBall = pin.isTouchingBall();
+            playOn(i, byBall ? ballMeetsPin : pinMeetsPin, pin.base(), byBall ? loudness(ballSpeed) : clackGain);
+        } else if (!falling && pinWasFalling[i]) {
+            playOn(i, pinDrop, pin.base(), dropGain);
+        }
+        pinWasFalling[i] = falling;
+    }
+}
+
+// Only bumpers turn a rolling ball's aim to its opposite; a gutter sets it
+// to 0, and the reset at the roll's end does too.
+static void hearBall()
+{
+    const Vector3D ball(ballX, 0, ballZ);
+    if (currentState != rolling) {
+        stopRolling();
+        ballWasInGutter = false;
+    } else {
+        keepRolling(ball, loudness(ballSpeed), rollPitch(ballSpeed));
+        const bool inGutter = ballX < -laneEdge || ballX > laneEdge;
+        if (inGutter && !ballWasInGutter)
+            playOn(ballVoice, gutterDrop, ball, loudness(ballSpeed));
+        ballWasInGutter = inGutter;
+        if (lastTheta != 0 && ballTheta == -lastTheta)
+            playOn(ballVoice, bumperKnock, ball, loudness(ballSpeed));
+    }
+    lastTheta = ballTheta;
+}
+
+void soundAfterBallStep()
+{
+    if (!playing)
+        return;
+    beginAudioUpdate();
+    hearFrom(eye, look);
+    hearBall();
+    hearPins();
+    playing = endAudioUpdate();
+}

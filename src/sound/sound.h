@@ -1,0 +1,43 @@
+// sound.h: --sound, the ball and the pins heard where they are, through
+// OpenAL Soft. Until playSound(true) has opened a device every hook does
+// nothing, and no audio call is made: the plain game stays silent.
+#pragma once
+
+#include <cstdint>
+
+#include "vector3d.h"
+
+// On: opens the audio device and makes the sounds; trouble is told in one
+// line on standard error and leaves the game silent. The device is closed
+// when the program exits. True when the game is heard.
+bool playSound(bool on);
+
+// The game's hook: after each ball step, the roll's end included. It hears
+// what the step changed and never changes the game.
+void soundAfterBallStep();
+
+// The game's own sounds, synthesised at start-up: mono, 16 bits.
+enum SoundName { rollLoop, ballMeetsPin, pinMeetsPin, pinDrop, gutterDrop, bumperKnock, soundCount };
+inline constexpr int soundRate = 22050;            // samples per second
+inline constexpr int maxSoundSamples = soundRate;  // no sound is longer than a second
+
+// Writes the sound's samples, the same on every run, and returns how many.
+int synthesise(SoundName sound, int16_t* samples);
+
+// The audio device, for the hook. Each sound plays on a voice: pin i on
+// voice i, the ball's roll and its knocks on two of their own.
+inline constexpr int rollVoice = 10;
+inline constexpr int ballVoice = 11;
+inline constexpr int voiceCount = 12;
+
+// False, after the one line, when there is no device or it lacks what we use.
+bool openAudio();
+// Everything between these two is heard at once. False, after the one line
+// and with the device closed, when the device failed.
+void beginAudioUpdate();
+bool endAudioUpdate();
+void hearFrom(Vector3D eye, Vector3D look);
+void playOn(int voice, SoundName sound, Vector3D where, float gain);
+// The roll loops on its voice until stopped; gain and pitch follow each call.
+void keepRolling(Vector3D where, float gain, float pitch);
+void stopRolling();

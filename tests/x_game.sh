@@ -1,0 +1,36 @@
+# x_game.sh GAME_FOLDER, sourced by the tests that play the real binary: a
+# scratch folder, current and removed at exit, with the game's pictures; an X
+# server of the test's own (freeglut windows carry no pid, and other tests
+# open "Bowling" windows too); the game on it, its window read as pixels.
+scratch=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$scratch"' EXIT
+cd "$scratch"
+ln -s "$1"/{balltexture,floor,pintexture}.bmp .
+
+Xvfb -displayfd 3 -screen 0 640x640x24 3>display 2>/dev/null &
+until [ -s display ]; do sleep 0.05; done
+export DISPLAY=:$(cat display)
+
+fail() { echo "FAILED: $*"; exit 1; }
+
+# start_game FOLDER [OPTION...]: writes ./output and ./errors; sets pid and window.
+start_game() {
+  "$1/bowling" "${@:2}" >output 2>errors &
+  pid=$!
+  window=$(timeout 10 xdotool search --sync --name '^Bowling$' | head -n 1)
+  xdotool windowfocus --sync "$window"
+}
+
+# Grabs the window (or the part given as WxH+X+Y) until it is the same as a
+# picture taken before (same) or until it is not (differs).
+grab() { import -window "$window" ${2:+-crop "$2"} "$1"; }
+wait_until() {  # same|differs REFERENCE [WxH+X+Y]
+  for _ in $(seq 100); do
+    grab now.png "${3:-}"
+    pixels=$(compare -metric AE -size 500x500 "$2" now.png null: 2>&1 || true)
+    [ "$1" = same ] && [ "$pixels" = 0 ] && return 0
+    [ "$1" = differs ] && [ "$pixels" != 0 ] && return 0
+    sleep 0.1
+  done
+  fail "the window ${3:-} never became $1 from $2"
+}
