@@ -7,6 +7,9 @@
 // Degrees are turned into radians as angle * pi / 180, in double, in that order.
 inline constexpr double pi = 3.141592653589793;
 
+// A falling pin vanishes once its tilt, in degrees, passes this.
+inline constexpr float vanishingTilt = 80;
+
 // Where a falling pin turns: it tilts as a rigid body about a horizontal
 // axis through a pivot on the edge of its foot. A point p of the upright
 // pin, relative to its base centre, lies at

@@ -22,7 +22,6 @@ static const float pivotOffset = 0.0329f;
 static const float touchDistance = (float)(ballRadius + pivotOffset);
 static const double slowestFall = 5.0;        // degrees per step at speed 0
 static const double fallPerSpeed = 10.0;      // more degrees per unit of speed
-static const float vanishingTilt = 80;
 
 Pin::Pin() : fallDirection(0, 0, 0) { init(0, 0); }
 

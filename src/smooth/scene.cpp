@@ -61,11 +61,12 @@ MovingScene MovingScene::between(const MovingScene& older, const MovingScene& ne
         const glm::dmat4 roll = glm::mat4_cast(glm::slerp(orientation(older), orientation(newer), (double)fraction));
         std::copy_n(glm::value_ptr(roll), 16, scene.roll);
     }
-    // A pin tilts about the newer step's axis; one that vanished in the step
-    // stays in the picture until the picture reaches the step.
+    // A pin tilts about the newer step's axis and, as in the game, vanishes
+    // once its tilt passes vanishingTilt, part of the way through the step.
     for (int i = 0; i < 10; i++) {
-        scene.pins[i].shown = older.pins[i].shown;
-        scene.pins[i].fallAngle = blend(older.pins[i].fallAngle, newer.pins[i].fallAngle, fraction);
+        const float tilt = blend(older.pins[i].fallAngle, newer.pins[i].fallAngle, fraction);
+        scene.pins[i].fallAngle = tilt;
+        scene.pins[i].shown = older.pins[i].shown && tilt <= vanishingTilt;
     }
     return scene;
 }
