@@ -7,12 +7,13 @@
 
 #include "score/score.h"
 
-// Read back after drawing from a state apart from the game's usual one.
+// Read back after drawing from a state apart from the game's usual one,
+// both when the strip is drawn and when the picture kept of it is copied.
 TEST(ScoreSheet, DrawingLeavesTheOpenGlStateAsItFoundIt)
 {
     const GLenum names[] = {GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX, GL_MODELVIEW_STACK_DEPTH, GL_MATRIX_MODE, GL_CURRENT_COLOR,
                             GL_CURRENT_RASTER_POSITION, GL_LIGHTING, GL_DEPTH_TEST, GL_TEXTURE_2D, GL_BLEND, GL_BLEND_SRC,
-                            GL_VIEWPORT, GL_LINE_WIDTH, GL_LINE_SMOOTH};
+                            GL_VIEWPORT, GL_LINE_WIDTH, GL_LINE_SMOOTH, GL_TEXTURE_BINDING_2D};
     const auto state = [&] {
         std::vector<float> values(16 * std::size(names));
         for (size_t i = 0; i < std::size(names); i++)
@@ -24,6 +25,8 @@ TEST(ScoreSheet, DrawingLeavesTheOpenGlStateAsItFoundIt)
     glRasterPos2f(0.1f, 0.2f);
     const std::vector<float> before = state();
     drawStrip(scoreSheet(balls, 5), 212);
-    EXPECT_EQ(state(), before);
+    EXPECT_EQ(state(), before) << "drawn";
+    drawStrip(scoreSheet(balls, 5), 212);
+    EXPECT_EQ(state(), before) << "copied from the strip kept";
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
 }
