@@ -100,7 +100,7 @@ void display()
     glPushMatrix();
     glTranslatef(ballX, 0, ballZ);
     if (ballX < -laneEdge || ballX > laneEdge)
-        glTranslatef(0, -0.02f, 0);  // down onto the gutter
+        glTranslatef(0, (float)-gutterDepth, 0);  // down onto the gutter
     if (currentState == aiming)
         drawAimArrow();
     drawBall();

@@ -21,6 +21,8 @@ inline constexpr double bumperLine = 0.23037;
 // The gutter lies flush against the lane's edge, so it is twice as wide as
 // this line lies beyond the edge.
 inline constexpr double gutterLine = 0.3405;
+// How far a gutter's floor, and a ball running in it, lies below the lane.
+inline constexpr double gutterDepth = 0.02;
 
 // The lane runs from its far end, behind the pins, towards the player.
 inline constexpr double laneFarEnd = -2.2;

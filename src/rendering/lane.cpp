@@ -20,6 +20,7 @@ static const float laneHalfLength = (float)(laneLength / 2);
 // A bumper covers the inner half of its gutter.
 static const float gutterX = (float)gutterLine;
 static const float gutterWidth = (float)(2 * (gutterLine - laneEdge));
+static const float gutterY = (float)-gutterDepth;
 static const float bumperX = (float)((laneEdge + gutterLine) / 2);
 static const float bumperWidth = (float)(gutterLine - laneEdge);
 
@@ -55,8 +56,8 @@ void drawFloor()
 
     glColor3f(0.46666667f, 0.26666668f, 0.06666667f);
     useMaterial(gutterMaterial);
-    drawSlab(-gutterX, -0.02f, gutterWidth, 0.001f);
-    drawSlab(gutterX, -0.02f, gutterWidth, 0.001f);
+    drawSlab(-gutterX, gutterY, gutterWidth, 0.001f);
+    drawSlab(gutterX, gutterY, gutterWidth, 0.001f);
 
     // The lane picture once, unrepeated: s across, t along, t = 0 at the pins.
     const float edge = (float)laneEdge;
