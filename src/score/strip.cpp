@@ -109,14 +109,12 @@ static void drawAndKeep(const ScoreSheet& sheet, int best)
     drawSheet(sheet, best);
     drawHint();
 
-    if (!copy) {
+    if (!copy)
         glGenTextures(1, &copy);
-        glBindTexture(GL_TEXTURE_2D, copy);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    }
     glBindTexture(GL_TEXTURE_2D, copy);
     glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, GH, stripWidth, stripRows, 0);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
 }
 
 // Leaves every piece of state it touches as it found it.
