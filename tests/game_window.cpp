@@ -42,7 +42,7 @@ void openGameWindow(int argc, char** argv)
     for (const Global& global : globals)
         atStart.insert(atStart.end(), (char*)global.address, (char*)global.address + global.size);
     if (!getenv("DISPLAY")) {
-        printf("The game tests need an X display: run them under xvfb-run -a\n");
+        printf("The game tests need an X display: run them through tests/own_display.sh\n");
         exit(1);
     }
     startUp(&argc, argv);
