@@ -1,20 +1,29 @@
 // golden_session_test.cpp: recorded sessions of play. Each file in
 // tests/golden holds events ("> key d*3", "> roll") written by hand, each
 // followed by what the game's state became, step by step, in exact float
-// values: what changed, the redraws asked for and the timers armed. The test
-// replays the events through the real callbacks and compares every line.
-// "> frame NAME" draws a frame and compares its scene, value for value, with
-// the picture tests/reference/NAME.bmp drawn before by the same renderer;
-// "> strip NAME" compares the score strip above the scene. "> between F"
-// notes what a --smooth picture a fraction F through the latest step draws,
-// then the state put back. After an intended change, scripts/update-expected
-// writes both anew. A line the reader does not understand fails the test by
-// file and line.
+// values (the shortest text that reads back as the same float): what changed,
+// the redraws asked for and the timers armed. The test replays the events
+// through the real callbacks and compares every line.
+// "> watch NAME..." chooses the values a session follows from then on (a
+// name such as "pin" follows pin0 to pin9); the line after it gives their
+// values. Whatever is watched, the modelview matrix must be the identity,
+// one deep, and no OpenGL error pending after every event: either shows
+// only when it is wrong. Steps in a row that move the same values of the
+// ball, the pins or the camera, nothing else, and ask for the same redraws
+// make one line, "N times:", with the values after the last. "> frame NAME" draws a frame and compares its scene, value for
+// value, with the picture tests/reference/NAME.bmp drawn before by the same
+// renderer; "> strip NAME" compares the score strip above the scene.
+// "> between F" notes what a --smooth picture a fraction F through the
+// latest step draws, then the state put back. After an intended change,
+// scripts/update-expected writes both anew. A line the reader does not
+// understand fails the test by file and line.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -22,6 +31,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -41,25 +51,42 @@ namespace {
 
 using State = std::map<std::string, std::string>;
 
-// Nine significant digits tell every float apart.
+// The shortest text that reads back as the same float.
 std::string text(float value)
 {
     char buffer[32];
-    snprintf(buffer, sizeof buffer, "%.9g", value);
-    return buffer;
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
 std::string text(Vector3D v) { return text(v.getDx()) + "," + text(v.getDy()) + "," + text(v.getDz()); }
 
-// FNV-1a of the bits: a matrix in eight hex digits.
-std::string hash(const float* values, int count)
+// A colour with its alpha only where that is not 1.
+std::string text(const float* rgba)
 {
-    uint32_t h = 2166136261u;
-    for (const unsigned char* byte = (const unsigned char*)values; byte < (const unsigned char*)(values + count); byte++)
-        h = (h ^ *byte) * 16777619u;
-    char buffer[16];
-    snprintf(buffer, sizeof buffer, "%08x", h);
-    return buffer;
+    return text(Vector3D(rgba[0], rgba[1], rgba[2])) + (rgba[3] == 1 ? "" : "," + text(rgba[3]));
+}
+
+// Where the ball's front, towards the pins at the start, points as it rolls.
+std::string forwardAxis(const float* roll) { return text(Vector3D(0 - roll[8], 0 - roll[9], 0 - roll[10])); }
+
+// Between callbacks the modelview matrix is the identity, one deep:
+// "identity", or what is wrong.
+std::string modelview()
+{
+    float matrix[16];
+    GLint depth = 0, mode = 0;
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    std::string wrong;
+    for (int i = 0; i < 16; i++)
+        if (matrix[i] != (i % 5 == 0))
+            wrong = " moved";
+    if (depth != 1)
+        wrong += " depth " + std::to_string(depth);
+    if (mode != GL_MODELVIEW)
+        wrong += " mode " + std::to_string(mode);
+    return wrong.empty() ? "identity" : wrong.substr(1);
 }
 
 // The cells as drawn, two a frame and three in the tenth, then the running
@@ -80,7 +107,7 @@ State gameState()
                {"state", std::to_string(currentState)}, {"framePart", std::to_string(framePart)},
                {"ballX", text(ballX)}, {"ballZ", text(ballZ)}, {"ballTheta", std::to_string(ballTheta)},
                {"ballSpeed", text(ballSpeed)}, {"ballSpeedChange", text(ballSpeedChange)},
-               {"roll", hash(ballRollMatrix, 16) + (ballRollMatrix == ballRollM ? "" : " elsewhere")},
+               {"ballForward", forwardAxis(ballRollMatrix) + (ballRollMatrix == ballRollM ? "" : " elsewhere")},
                {"bumpers", std::to_string(useBumpers)}, {"axes", std::to_string(shouldDrawAxes)}};
     for (int i = 0; i < 10; i++) {
         const std::string n = std::to_string(i);
@@ -93,27 +120,35 @@ State gameState()
         timers += std::to_string(timer.milliseconds) +
                   (timer.callback == moveBall ? "ms:ball " : timer.callback == changeSpeed ? "ms:meter " : "ms:picture ");
     s["timers"] = timers;
-    // Between callbacks the modelview matrix is the identity, one deep.
-    float matrix[18];
-    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
-    glGetFloatv(GL_MODELVIEW_STACK_DEPTH, &matrix[16]);
-    glGetFloatv(GL_MATRIX_MODE, &matrix[17]);
-    s["matrix"] = hash(matrix, 18);
+    s["matrix"] = modelview();
     s["glError"] = std::to_string(glGetError());
     // What a drawing leaves for the next: the aim arrow and the axes are lit
     // with whatever material is current.
-    float colour[4], material[13];
+    float colour[4], ambient[4], diffuse[4], specular[4], shininess;
     glGetFloatv(GL_CURRENT_COLOR, colour);
-    glGetMaterialfv(GL_FRONT, GL_AMBIENT, material);
-    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, material + 4);
-    glGetMaterialfv(GL_FRONT, GL_SPECULAR, material + 8);
-    glGetMaterialfv(GL_FRONT, GL_SHININESS, material + 12);
-    s["colour"] = text(Vector3D(colour[0], colour[1], colour[2]));
-    s["material"] = hash(material, 13);
+    glGetMaterialfv(GL_FRONT, GL_AMBIENT, ambient);
+    glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
+    glGetMaterialfv(GL_FRONT, GL_SPECULAR, specular);
+    glGetMaterialfv(GL_FRONT, GL_SHININESS, &shininess);
+    s["colour"] = text(colour);
+    s["material"] = "ambient " + text(ambient) + " diffuse " + text(diffuse) + " specular " + text(specular) +
+                    " shininess " + text(shininess);
     s["lighting"] = std::to_string(glIsEnabled(GL_LIGHTING)) + (glIsEnabled(GL_TEXTURE_2D) ? " textured" : "");
     if (const ScoreSheet* sheet = currentSheet())
         s["sheet"] = text(*sheet);
     return s;
+}
+
+// Checked after every event, watched or not; shown only when not so.
+const State invariants = {{"matrix", "identity"}, {"glError", "0"}};
+
+// Values that move a little each step or key: notes in a row that move
+// the same ones of these, and nothing else, make one line.
+bool moves(const std::string& name)
+{
+    static const std::set<std::string> moving = {"eye", "clickedX", "ballX", "ballZ", "ballTheta", "ballSpeed",
+                                                 "ballForward", "pin", "fall"};
+    return moving.count(name) || moving.count(name.substr(0, name.find_first_of("0123456789")));
 }
 
 // The second frame drawn is compared: what a frame leaves behind (a matrix,
@@ -246,7 +281,7 @@ public:
             number++;
             if (line.rfind("  ", 0) == 0)
                 continue;  // a result line: made again by the event before it
-            text += line + "\n";
+            write(line);
             testing::internal::CaptureStdout();
             try {
                 if (line.rfind("> ", 0) == 0)
@@ -258,13 +293,50 @@ public:
             }
             std::istringstream out(testing::internal::GetCapturedStdout());
             for (std::string printed; std::getline(out, printed);)
-                text += "  stdout: " + printed + "\n";
+                write("  stdout: " + printed);
         }
         return failures;
     }
 
 private:
-    State before;  // empty at first, so the first line lists every value
+    State before = invariants;  // so the first line lists every watched value
+    std::vector<std::string> watched;  // empty: every value
+    size_t lastNoteAt = 0;   // where the latest line of notes starts in text
+    int lastNoteTimes = 0;   // how many notes in a row that line stands for
+    std::string lastShape;   // the names it moved and its redraws; empty if it cannot take more
+
+    void write(const std::string& line)
+    {
+        text += line + "\n";
+        lastShape.clear();
+    }
+
+    // A name watches its value, or all ten of pin0 to pin9 and the like.
+    static bool names(const std::string& word, const std::string& name)
+    {
+        return name.rfind(word, 0) == 0 && name.find_first_not_of("0123456789", word.size()) == std::string::npos;
+    }
+
+    bool watches(const std::string& name) const
+    {
+        return watched.empty() || invariants.count(name) ||
+               std::any_of(watched.begin(), watched.end(), [&](const std::string& word) { return names(word, name); });
+    }
+
+    // The names to watch from now on, each a value's or one of ten's.
+    void watch(std::istream& words)
+    {
+        State known = gameState();
+        known["sheet"];
+        watched.clear();
+        do {
+            const std::string word = next(words);
+            if (!std::any_of(known.begin(), known.end(), [&](const auto& value) { return names(word, value.first); }))
+                throw std::invalid_argument("no such value to watch");
+            watched.push_back(word);
+        } while (!(words >> std::ws).eof());
+        before = invariants;
+    }
 
     void run(const std::string& event)
     {
@@ -279,6 +351,9 @@ private:
         } else if (verb == "roll") {
             while (currentState == rolling && glutRecorder::runNextTimer())
                 note();
+        } else if (verb == "watch") {
+            watch(words);
+            note();
         } else if (verb == "between") {
             noting = this;
             drawInBetween(real(words), [] { noting->note(); });
@@ -319,15 +394,30 @@ private:
         if (halfwayPictures)
             drawInBetween(0.5f, [] {});
         const State now = gameState();
-        std::string line;
+        std::string line, shape;
+        bool moving = true;
         for (const auto& [name, value] : now)
-            if (before[name] != value)
+            if (watches(name) && before[name] != value) {
                 line += " " + name + "=" + value;
+                shape += " " + name;
+                moving = moving && moves(name);
+            }
         if (glutRecorder::redisplays)
             line += " draws=" + std::to_string(glutRecorder::redisplays);
+        shape += " draws=" + std::to_string(glutRecorder::redisplays);
         glutRecorder::redisplays = 0;
         before = now;
-        text += " " + (line.empty() ? std::string(" -") : line) + "\n";
+        if (line.empty())
+            line = " -";
+        if (moving && shape == lastShape) {
+            text.resize(lastNoteAt);
+            text += "  " + std::to_string(++lastNoteTimes) + " times:" + line + "\n";
+            return;
+        }
+        lastNoteAt = text.size();
+        lastNoteTimes = 1;
+        text += " " + line + "\n";
+        lastShape = moving ? shape : "";
     }
 };
 
