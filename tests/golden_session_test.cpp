@@ -356,7 +356,11 @@ private:
             note();
         } else if (verb == "between") {
             noting = this;
-            drawInBetween(real(words), [] { noting->note(); });
+            // The picture's values on a line of their own, not merged with the state put back.
+            drawInBetween(real(words), [] {
+                noting->note();
+                noting->lastShape.clear();
+            });
             note();
         } else {
             actions.at(verb)(words);
