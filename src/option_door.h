@@ -28,6 +28,14 @@ struct SceneLayout {
     double aspect;        // width over height of what the camera sees
 };
 
+// A knock that another physics reports for the options to hear.
+enum class ContactKind { ballPin, pinPin, pinDeck, pinKickback, ballKickback };
+struct Contact {
+    ContactKind kind;
+    float x, y, z;    // where, in scene units
+    float strength;   // 0 for the faintest heard, 1 for the hardest knock
+};
+
 // The parts of a roll that another physics would change. The written roll
 // (physics.h, pins[]) is used unless an option brings its own.
 class RollPhysics {
@@ -72,6 +80,8 @@ public:
     virtual void rollEnded() {}
     // Last in every ball step, the roll's end and its reset included.
     virtual void ballStepped() {}
+    // A knock in an option's physics, as it happens within a ball step.
+    virtual void contactMade(const Contact&) {}
     // The game went back to the first ball of a new game (newGame below).
     virtual void gameRestarted() {}
     // GLUT wants a picture. True: the option has drawn it (it may call
@@ -97,6 +107,8 @@ bool playerGame();
 RollPhysics* optionPhysics();
 // Pins standing now, by whichever physics rolls.
 int pinsStanding();
+// Tells every option of a knock.
+void reportContact(const Contact& contact);
 // How far between the last step and the next a picture is drawn: 1 but while
 // an option draws in between.
 extern float pictureFraction;
