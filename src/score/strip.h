@@ -11,8 +11,8 @@ inline constexpr float stripUnitsHigh = 62;
 
 // The strip's height in pixels over a window this wide.
 int stripHeight(int windowWidth);
-// GH and the viewport become the scene's: the window less the strip.
-void layOutBelowStrip(int w, int h);
+// The scene's viewport becomes the window less the strip.
+void layOutBelowStrip(SceneLayout& layout);
 
 // Centred on centreX, its capitals standing capHeight units on the baseline.
 void drawText(const char* text, float centreX, float baseline, float capHeight);
