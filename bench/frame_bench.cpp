@@ -56,7 +56,7 @@ static void sheetAlone(benchmark::State& state)
     const int balls[] = {9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9};
     const ScoreSheet sheet = scoreSheet(balls, maxBallsPerGame);
     keepScore(true);
-    resizeGameWindow(500, 500 + stripHeight(500));
+    resizeGameWindow(startWindowSize, startWindowSize + stripHeight(startWindowSize));
     int best = 190;
     for (auto _ : state) {
         drawStrip(sheet, best);
@@ -64,7 +64,7 @@ static void sheetAlone(benchmark::State& state)
         best ^= state.range(0);  // 190, 191, 190, ...: a new strip each time
     }
     keepScore(false);
-    resizeGameWindow(500, 500);
+    resizeGameWindow(startWindowSize, startWindowSize);
 }
 BENCHMARK(sheetAlone)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -4,9 +4,10 @@
 // whatever its size in pixels, so it and its text grow with the window.
 #pragma once
 
+#include "final.h"
 #include "score/score.h"
 
-inline constexpr float stripUnitsWide = 500;
+inline constexpr float stripUnitsWide = startWindowSize;
 inline constexpr float stripUnitsHigh = 62;
 
 // The strip's height in pixels over a window this wide.
