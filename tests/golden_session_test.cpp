@@ -21,7 +21,6 @@
 
 #include <GL/glut.h>
 
-#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
@@ -142,13 +141,16 @@ State gameState()
 // Checked after every event, watched or not; shown only when not so.
 const State invariants = {{"matrix", "identity"}, {"glError", "0"}};
 
+// pin3 is one of "pin", the ten of them.
+std::string family(const std::string& name) { return name.substr(0, name.find_last_not_of("0123456789") + 1); }
+
 // Values that move a little each step or key: notes in a row that move
 // the same ones of these, and nothing else, make one line.
 bool moves(const std::string& name)
 {
     static const std::set<std::string> moving = {"eye", "clickedX", "ballX", "ballZ", "ballTheta", "ballSpeed",
                                                  "ballForward", "pin", "fall"};
-    return moving.count(name) || moving.count(name.substr(0, name.find_first_of("0123456789")));
+    return moving.count(family(name));
 }
 
 // The second frame drawn is compared: what a frame leaves behind (a matrix,
@@ -300,7 +302,7 @@ public:
 
 private:
     State before = invariants;  // so the first line lists every watched value
-    std::vector<std::string> watched;  // empty: every value
+    std::set<std::string> watched;  // names and families; empty: every value
     size_t lastNoteAt = 0;   // where the latest line of notes starts in text
     int lastNoteTimes = 0;   // how many notes in a row that line stands for
     std::string lastShape;   // the names it moved and its redraws; empty if it cannot take more
@@ -311,29 +313,23 @@ private:
         lastShape.clear();
     }
 
-    // A name watches its value, or all ten of pin0 to pin9 and the like.
-    static bool names(const std::string& word, const std::string& name)
-    {
-        return name.rfind(word, 0) == 0 && name.find_first_not_of("0123456789", word.size()) == std::string::npos;
-    }
-
     bool watches(const std::string& name) const
     {
-        return watched.empty() || invariants.count(name) ||
-               std::any_of(watched.begin(), watched.end(), [&](const std::string& word) { return names(word, name); });
+        return watched.empty() || invariants.count(name) || watched.count(name) || watched.count(family(name));
     }
 
-    // The names to watch from now on, each a value's or one of ten's.
+    // The values to watch from now on, each by its name or its family's.
     void watch(std::istream& words)
     {
-        State known = gameState();
-        known["sheet"];
+        std::set<std::string> known = {"sheet"};
+        for (const auto& [name, value] : gameState())
+            known.insert({name, family(name)});
         watched.clear();
         do {
             const std::string word = next(words);
-            if (!std::any_of(known.begin(), known.end(), [&](const auto& value) { return names(word, value.first); }))
+            if (!known.count(word))
                 throw std::invalid_argument("no such value to watch");
-            watched.push_back(word);
+            watched.insert(word);
         } while (!(words >> std::ws).eof());
         before = invariants;
     }
