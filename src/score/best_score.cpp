@@ -258,14 +258,15 @@ int offerBestScore(int score)
     const int lock = open(place.lock, O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
     const int lockError = lock < 0 ? errno : takeLock(lock);
     const int best = lockError ? score : saveIfBest(place, score);
-    if (lockError) {
+    if (lockError == EWOULDBLOCK) {
         complain(lockTrouble, "cannot save the best game yet:", place.lock,
-                 lockError == EWOULDBLOCK ? "another game holds it; trying again after the next game and at exit"
-                                          : strerror(lockError));
+                 "another game holds it; trying again after the next game and at exit");
         static bool offeredAtExit = false;
         if (!offeredAtExit)
             offeredAtExit = atexit(offerUnsavedBest) == 0;
         unsaved = score;
+    } else if (lockError) {
+        complain(lockTrouble, "cannot save the best game:", place.lock, strerror(lockError));
     }
     if (lock >= 0)
         close(lock);  // and with it the lock
