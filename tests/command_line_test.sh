@@ -12,6 +12,7 @@ while IFS=$'\t' read -r name status display stdout stderr arguments; do
   [ "$display" = yes ] && keep=() || keep=(-u DISPLAY)
   exec 4>out  # or a pipe whose reading end is closed before the game starts:
   [ "$stdout" = closed ] && mkfifo pipe && exec 3<>pipe 4>pipe 3<&- && rm pipe && stdout='^$'
+  [ "$stdout" = full ] && exec 4>/dev/full && stdout='^$'  # or a device that takes nothing
   env "${keep[@]}" "$game" $arguments >&4 2>err
   got=$?
   exec 4>&-
