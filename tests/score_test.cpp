@@ -1,6 +1,6 @@
-// score_test.cpp: the best game's file across runs and between games
-// racing, good and bad. The rules are checked ball by ball in the golden
-// session tests/golden/sheets.txt.
+// score_test.cpp: the best game's file across runs, good and bad, between
+// games racing or holding the lock, and signalled half way through a save.
+// The rules are checked ball by ball in the golden tests/golden/sheets.txt.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -13,8 +13,10 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <set>
 #include <string>
@@ -29,19 +31,15 @@ static void play(int score)
         recordBall(score / 20);
 }
 
-// Every file under the data folder but the lock, each with what it holds
-// if it is a regular file.
+// Every file in the data folder but the lock, by name, and what it holds.
 static std::string listing(const std::string& folder)
 {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
         if (!entry.is_directory() && entry.path().filename() != "best-score.lock") {
-            std::string text;
-            if (entry.is_regular_file()) {
-                std::ifstream in(entry.path());
-                text = "=" + std::string(std::istreambuf_iterator<char>(in), {});
-            }
-            names.insert(entry.path().lexically_relative(folder).string() + text);
+            std::ifstream in(entry.is_regular_file() ? entry.path() : "");
+            names.insert(entry.path().lexically_relative(folder).string() +
+                         (in ? "=" + std::string(std::istreambuf_iterator<char>(in), {}) : ""));
         }
     std::string text;
     for (const std::string& name : names)
@@ -49,41 +47,37 @@ static std::string listing(const std::string& folder)
     return text;
 }
 
-// One byte through a pipe, to keep two processes in step.
-static void step(int to)
-{
-    if (write(to, "-", 1) != 1)
-        abort();
-}
-static void awaitStep(int from)
-{
-    char byte;
-    if (read(from, &byte, 1) != 1)
-        abort();
-}
+// A pipe that keeps two processes in step: one is there, the other awaits.
+struct Steps {
+    int ends[2];
+    Steps() { EXPECT_EQ(pipe(ends), 0); }
+    ~Steps() { close(ends[0]), close(ends[1]); }
+    void there() const { EXPECT_EQ(write(ends[1], "-", 1), 1); }
+    void await() const { char byte; EXPECT_EQ(read(ends[0], &byte, 1), 1); }
+};
 
-// Ends a game in a process of its own, as another window would, where no
-// file may grow past sizeLimit bytes (-1: no limit); passes on its output.
-static void playElsewhere(int score, long sizeLimit)
+struct Ended { int status; std::string out, err; };
+
+// Runs game in a process of its own, as another window would, its outputs
+// caught, and meanwhile here; how it ended and what it printed.
+static Ended elsewhere(const std::function<void()>& game, const std::function<void(pid_t)>& meanwhile)
 {
-    int out[2], err[2];
-    ASSERT_TRUE(pipe(out) == 0 && pipe(err) == 0);
+    Steps out, err;
     fflush(stdout);
-    if (fork() == 0) {
-        dup2(out[1], STDOUT_FILENO), dup2(err[1], STDERR_FILENO);
-        signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
-        const rlimit limit = {(rlim_t)sizeLimit, (rlim_t)sizeLimit};
-        if (sizeLimit < 0 || setrlimit(RLIMIT_FSIZE, &limit) == 0)
-            play(score);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out.ends[1], STDOUT_FILENO), dup2(err.ends[1], STDERR_FILENO);
+        game();
         _exit(0);
     }
-    close(out[1]), close(err[1]);
-    for (auto [from, to] : {std::pair(out[0], stdout), std::pair(err[0], stderr)}) {
+    close(out.ends[1]), close(err.ends[1]), out.ends[1] = err.ends[1] = -1;
+    meanwhile(pid);
+    Ended ended;
+    for (auto [from, to] : {std::pair(out.ends[0], &ended.out), std::pair(err.ends[0], &ended.err)})
         for (char c; read(from, &c, 1) == 1;)
-            fputc(c, to);
-        close(from);
-    }
-    wait(nullptr);
+            *to += c;
+    waitpid(pid, &ended.status, 0);
+    return ended;
 }
 
 // Two games on one data folder: the first ends elsewhere, then the second,
@@ -91,44 +85,35 @@ static void playElsewhere(int score, long sizeLimit)
 TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
 {
     struct Case {
-        const char* path;  // made in the data folder before the games
-        mode_t kind;       // S_IFREG holding text, S_IFIFO, S_IFDIR holding a
-                           // file, beside a best-score.unreadable, both holding
-                           // text, or 0 for none
-        std::string text;
+        const char* path;  // made in the data folder before the games: S_IFREG holding text,
+        mode_t kind;       // S_IFIFO, S_IFDIR holding a file beside a best-score.unreadable
+        std::string text;  // (both holding text), or 0 for none
         int first, second;
         bool racing;
         long sizeLimit;    // for the first game's files; -1 for none
         const char* out;
-        std::string err;
-        std::string after;
+        std::string err, after;
     };
     const char* const kept = "Game over: 80 points, best game 80\nGame over: 0 points, best game 80\n";
+    const char* const keptBetter = "Game over: 80 points, best game 200\nGame over: 0 points, best game 200\n";
     // Told once as the games start; the first game's end keeps the file.
     const auto movedAside = [](const std::string& why, const char* to = "best-score.unreadable") {
         return "bowling: ignoring the best game in %1$s/bowling/best-score: " + why + "\n" +
                "bowling: moved %1$s/bowling/best-score, which could not be read, to %1$s/bowling/" + to + "\n";
     };
-    const std::string saved = "bowling/best-score=80\n ";
+    const auto keptAs = [](const std::string& text) { return "bowling/best-score.unreadable" + text + " bowling/best-score=80\n "; };
+    const std::string junk("42\0junk", 7);
     const Case cases[] = {
-        {"", 0, "", 80, 0, false, -1, kept, "", saved},
-        {"bowling/best-score", S_IFREG, " 42\n", 80, 0, false, -1, kept, movedAside("not a number"),
-         "bowling/best-score.unreadable= 42\n " + saved},
-        {"bowling/best-score", S_IFREG, std::string("42\0junk", 7), 80, 0, false, -1, kept, movedAside("not a number"),
-         "bowling/best-score.unreadable=" + std::string("42\0junk", 7) + " " + saved},
-        {"bowling/best-score", S_IFREG, "301\n", 80, 0, false, -1, kept, movedAside("outside 0 to 300"),
-         "bowling/best-score.unreadable=301\n " + saved},
-        {"bowling/best-score", S_IFREG, "200\r", 80, 0, false, -1, kept, movedAside("not a number"),
-         "bowling/best-score.unreadable=200\r " + saved},
-        {"bowling/best-score", S_IFIFO, "", 80, 0, false, -1, kept, movedAside("not a regular file"),
-         "bowling/best-score.unreadable " + saved},
+        {"", 0, "", 80, 0, false, -1, kept, "", "bowling/best-score=80\n "},
+        {"bowling/best-score", S_IFREG, " 42\n", 80, 0, false, -1, kept, movedAside("not a number"), keptAs("= 42\n")},
+        {"bowling/best-score", S_IFREG, junk, 80, 0, false, -1, kept, movedAside("not a number"), keptAs("=" + junk)},
+        {"bowling/best-score", S_IFREG, "301\n", 80, 0, false, -1, kept, movedAside("outside 0 to 300"), keptAs("=301\n")},
+        {"bowling/best-score", S_IFREG, "200\r", 80, 0, false, -1, kept, movedAside("not a number"), keptAs("=200\r")},
+        {"bowling/best-score", S_IFIFO, "", 80, 0, false, -1, kept, movedAside("not a regular file"), keptAs("")},
         {"bowling/best-score", S_IFDIR, "older\n", 80, 0, false, -1, kept,
-         movedAside("not a regular file", "best-score.unreadable.1"),
-         "bowling/best-score.unreadable.1/inside=older\n bowling/best-score.unreadable=older\n " + saved},
-        {"bowling/best-score", S_IFREG, "200\r\n", 80, 0, false, -1,
-         "Game over: 80 points, best game 200\nGame over: 0 points, best game 200\n", "", "bowling/best-score=200\r\n "},
-        {"bowling/best-score", S_IFREG, "200\n\n", 80, 0, false, -1,
-         "Game over: 80 points, best game 200\nGame over: 0 points, best game 200\n", "", "bowling/best-score=200\n\n "},
+         movedAside("not a regular file", "best-score.unreadable.1"), keptAs(".1/inside=older\n bowling/best-score.unreadable=older\n")},
+        {"bowling/best-score", S_IFREG, "200\r\n", 80, 0, false, -1, keptBetter, "", "bowling/best-score=200\r\n "},
+        {"bowling/best-score", S_IFREG, "200\n\n", 80, 0, false, -1, keptBetter, "", "bowling/best-score=200\n\n "},
         {"bowling", S_IFREG, "a plain file\n", 80, 0, false, -1,
          "Game over: 80 points, best game 80\nGame over: 0 points, best game 0\n",
          "bowling: cannot save the best game: %1$s/bowling/best-score.lock: Not a directory\n"
@@ -145,13 +130,13 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
         const std::string name = "case " + std::to_string(&c - cases);
         ScratchFolder data;
         std::filesystem::create_directories(std::filesystem::path(data / c.path).parent_path());
-        if (c.kind == S_IFREG)
-            std::ofstream(data / c.path) << c.text;
         if (c.kind == S_IFDIR) {
             std::filesystem::create_directory(data / c.path);
             std::ofstream(data / c.path + "/inside") << c.text;
             std::ofstream(data / c.path + ".unreadable") << c.text;
         }
+        if (c.kind == S_IFREG)
+            std::ofstream(data / c.path) << c.text;
         if (c.kind == S_IFIFO) {
             ASSERT_EQ(mkfifo((data / c.path).c_str(), 0600), 0);
         }
@@ -159,7 +144,13 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
         testing::internal::CaptureStderr();
         testing::internal::CaptureStdout();
         keepScore(true);
-        playElsewhere(c.first, c.sizeLimit);
+        const Ended first = elsewhere([&] {
+            signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+            const rlimit limit = {(rlim_t)c.sizeLimit, (rlim_t)c.sizeLimit};
+            if (c.sizeLimit < 0 || setrlimit(RLIMIT_FSIZE, &limit) == 0)
+                play(c.first);
+        }, [](pid_t) {});
+        fputs(first.out.c_str(), stdout), fputs(first.err.c_str(), stderr);
         if (!c.racing)
             keepScore(true);
         play(c.second);
@@ -172,20 +163,17 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
     }
 }
 
-// The end of a game of 40 in a process of its own, over a best file of 10,
-// while this test holds the lock as another game's save would: until the
-// game has waited for it and given up, or only until the game has begun to
-// wait. Then, still holding it, the test saves held, lets go, and the game
-// plays a game of 0 or exits.
+// A game of 40 ends elsewhere over a best of 10 while this test holds the
+// lock, until the game gives up or (by the clock; no outcome depends on it)
+// as it starts to wait; then saves held, lets go, and the game goes on.
 TEST(BestScore, LockHeldTooLongDelaysTheSaveAndLosesNothing)
 {
     struct Case { bool heldUntilGivenUp; int held; bool thenExits; const char* out; const char* after; };
-    const char* const first = "Game over: 40 points, best game 40\n";
     const Case cases[] = {
         {false, 60, false, "Game over: 40 points, best game 60\nGame over: 0 points, best game 60\n", "60"},
         {true, 30, false, "Game over: 40 points, best game 40\nGame over: 0 points, best game 40\n", "40"},
-        {true, 30, true, first, "40"},
-        {true, 60, true, first, "60"},
+        {true, 30, true, "Game over: 40 points, best game 40\n", "40"},
+        {true, 60, true, "Game over: 40 points, best game 40\n", "60"},
     };
     for (const Case& c : cases) {
         const std::string name = "case " + std::to_string(&c - cases);
@@ -195,58 +183,31 @@ TEST(BestScore, LockHeldTooLongDelaysTheSaveAndLosesNothing)
         setenv("XDG_DATA_HOME", data.path.c_str(), 1);
         const int lock = open((data / "bowling/best-score.lock").c_str(), O_RDWR | O_CREAT, 0600);
         ASSERT_EQ(flock(lock, LOCK_EX), 0);
-        int out[2], err[2], ready[2], go[2];
-        ASSERT_TRUE(pipe(out) == 0 && pipe(err) == 0 && pipe(ready) == 0 && pipe(go) == 0);
-        fflush(stdout);
-        const pid_t game = fork();
-        if (game == 0) {
-            close(lock);
-            dup2(out[1], STDOUT_FILENO), dup2(err[1], STDERR_FILENO);
-            keepScore(true);
-            step(ready[1]);  // about to end its game
-            play(40);
-            step(ready[1]);
-            awaitStep(go[0]);
-            if (c.thenExits)
-                exit(0);
-            play(0);
-            _exit(0);  // so the save seen is the one at the game's end
-        }
-        awaitStep(ready[0]);
-        if (c.heldUntilGivenUp)
-            awaitStep(ready[0]);
-        else
-            usleep(100000);  // a head start into the wait; no outcome depends on it
-        std::ofstream(data / "bowling/best-score") << c.held << "\n";
-        close(lock);
-        step(go[1]);
-        int status;
-        waitpid(game, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status)) << name;
-        for (int* p : {out, err, ready, go})
-            close(p[1]);
-        std::string said[2];
-        for (int i : {0, 1})
-            for (char ch; read(i ? err[0] : out[0], &ch, 1) == 1;)
-                said[i] += ch;
-        for (int* p : {out, err, ready, go})
-            close(p[0]);
-        EXPECT_EQ(said[0], c.out) << name;
-        EXPECT_EQ(said[1], c.heldUntilGivenUp ? "bowling: cannot save the best game yet: " + data.path +
-                               "/bowling/best-score.lock: another game holds it; trying again after the next game and at exit\n"
-                                              : "") << name;
+        const Steps ready, go;
+        const Ended game = elsewhere([&] {
+            close(lock), keepScore(true), ready.there();  // about to end its game
+            play(40), ready.there(), go.await();
+            c.thenExits ? exit(0) : play(0);  // the latter ends with no offer at exit
+        }, [&](pid_t) {
+            ready.await(), c.heldUntilGivenUp ? ready.await() : (void)usleep(100000);
+            std::ofstream(data / "bowling/best-score") << c.held << "\n";
+            close(lock), go.there();
+        });
+        EXPECT_EQ(game.out, c.out) << name;
+        EXPECT_EQ(game.err, c.heldUntilGivenUp ? "bowling: cannot save the best game yet: " + data.path + "/bowling/"
+                      "best-score.lock: another game holds it; trying again after the next game and at exit\n" : "") << name;
         EXPECT_EQ(listing(data.path), "bowling/best-score=" + std::string(c.after) + "\n ") << name;
     }
 }
 
-// Set in a game by the test below: its save says it is under way, between
-// the new file's writing and its rename, then waits to be let on.
-static int insideSave = -1, letOn = -1;
+// Set in a game by the test below: its save says so between the new
+// file's writing and its rename, then waits to be let on.
+static const Steps *insideSave = nullptr, *letOn = nullptr;
 extern "C" int __real_fsync(int descriptor);
 extern "C" int __wrap_fsync(int descriptor)
 {
-    if (insideSave >= 0)
-        step(insideSave), awaitStep(letOn);
+    if (insideSave)
+        insideSave->there(), letOn->await();
     return __real_fsync(descriptor);
 }
 
@@ -257,25 +218,10 @@ TEST(BestScore, SaveFinishesBeforeASignalEndsTheGame)
     for (int number : {SIGINT, SIGTERM, SIGHUP}) {
         ScratchFolder data;
         setenv("XDG_DATA_HOME", data.path.c_str(), 1);
-        int inside[2], go[2];
-        ASSERT_TRUE(pipe(inside) == 0 && pipe(go) == 0);
-        fflush(stdout);
-        const pid_t game = fork();
-        if (game == 0) {
-            signal(number, SIG_DFL);
-            insideSave = inside[1], letOn = go[0];
-            keepScore(true);
-            play(40);
-            _exit(0);
-        }
-        awaitStep(inside[0]);
-        kill(game, number);
-        step(go[1]);
-        int status;
-        waitpid(game, &status, 0);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == number) << strsignal(number);
+        const Steps inside, go;
+        const Ended game = elsewhere([&] { signal(number, SIG_DFL), insideSave = &inside, letOn = &go, keepScore(true), play(40); },
+                                     [&](pid_t pid) { inside.await(), kill(pid, number), go.there(); });
+        EXPECT_TRUE(WIFSIGNALED(game.status) && WTERMSIG(game.status) == number) << strsignal(number);
         EXPECT_EQ(listing(data.path), "bowling/best-score=40\n ") << strsignal(number);
-        for (int descriptor : {inside[0], inside[1], go[0], go[1]})
-            close(descriptor);
     }
 }

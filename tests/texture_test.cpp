@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -49,18 +48,3 @@ TEST(Textures, UploadKeepsRowsIntact)
     glDeleteTextures(1, &name);
 }
 
-// A picture wider than the renderer takes would leave the lane untextured
-// without a word: it is refused as other bad pictures are. The dying game
-// runs in a process of its own, with a window of its own, and writes the
-// picture again in the same place.
-TEST(Textures, LargerThanTheRendererTakesIsRefused)
-{
-    const std::string path = "larger_than_the_renderer_takes.bmp";
-    const int width = integer(GL_MAX_TEXTURE_SIZE) + 1;
-    ASSERT_TRUE(writeBmp(path, width, 1, std::vector<unsigned char>(width * 3)));
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT((dup2(STDERR_FILENO, STDOUT_FILENO), LoadTexture(path.c_str(), 41)), testing::ExitedWithCode(1),
-                "^trying to load " + path + "\nImage in " + path + " is too large for the renderer: " +
-                    std::to_string(width) + " x 1, at most " + std::to_string(width - 1) + " a side\n$");
-    remove(path.c_str());
-}
