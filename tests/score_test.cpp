@@ -187,7 +187,7 @@ TEST(BestScore, LockHeldTooLongDelaysTheSaveAndLosesNothing)
         const Ended game = elsewhere([&] {
             close(lock), keepScore(true), ready.there();  // about to end its game
             play(40), ready.there(), go.await();
-            c.thenExits ? exit(0) : play(0);  // the latter ends with no offer at exit
+            c.thenExits ? attachOption(scoreOption()), exit(0) : play(0);  // the latter with no offer at exit
         }, [&](pid_t) {
             ready.await(), c.heldUntilGivenUp ? ready.await() : (void)usleep(100000);
             std::ofstream(data / "bowling/best-score") << c.held << "\n";

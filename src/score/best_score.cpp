@@ -31,7 +31,7 @@ static const int lockWaitMilliseconds = 2000;
 static const int lockRetryMilliseconds = 20;
 
 // This run's best that no lock could be had for: offered again with the
-// next game's score and at exit.
+// next game's score and at the program's end.
 static int unsaved = noScore;
 
 // Each kind is told once a run: the player needs to know, not to hear it
@@ -238,12 +238,6 @@ static int takeLock(int lock)
     }
 }
 
-static void offerUnsavedBest()
-{
-    if (unsaved != noScore)
-        offerBestScore(noScore);
-}
-
 int offerBestScore(int score)
 {
     score = std::max(score, unsaved);
@@ -261,9 +255,6 @@ int offerBestScore(int score)
     if (lockError == EWOULDBLOCK) {
         complain(lockTrouble, "cannot save the best game yet:", place.lock,
                  "another game holds it; trying again after the next game and at exit");
-        static bool offeredAtExit = false;
-        if (!offeredAtExit)
-            offeredAtExit = atexit(offerUnsavedBest) == 0;
         unsaved = score;
     } else if (lockError) {
         complain(lockTrouble, "cannot save the best game:", place.lock, strerror(lockError));
@@ -271,4 +262,10 @@ int offerBestScore(int score)
     if (lock >= 0)
         close(lock);  // and with it the lock
     return best;
+}
+
+void offerUnsavedBest()
+{
+    if (unsaved != noScore)
+        offerBestScore(noScore);
 }
