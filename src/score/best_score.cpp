@@ -151,12 +151,10 @@ static int makeFolders(char* path)
 static int moveAside(const Place& place)
 {
     char kept[PATH_MAX + 32];
+    const int length = snprintf(kept, sizeof kept, "%s.unreadable", place.file);
     struct stat taken;
-    for (int number = 0;; number++) {
-        snprintf(kept, sizeof kept, number ? "%s.unreadable.%d" : "%s.unreadable", place.file, number);
-        if (lstat(kept, &taken) != 0)
-            break;
-    }
+    for (int number = 1; lstat(kept, &taken) == 0; number++)
+        snprintf(kept + length, sizeof kept - length, ".%d", number);
     if (rename(place.file, kept) != 0)
         return errno;
     fprintf(stderr, "bowling: moved %s, which could not be read, to %s\n", place.file, kept);
