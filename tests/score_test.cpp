@@ -85,9 +85,10 @@ static Ended elsewhere(const std::function<void()>& game, const std::function<vo
 TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
 {
     struct Case {
-        const char* path;  // made in the data folder before the games: S_IFREG holding text,
-        mode_t kind;       // S_IFIFO, S_IFDIR holding a file beside a best-score.unreadable
-        std::string text;  // (both holding text), or 0 for none
+        const char* path;  // made in the data folder before the games: S_IFREG holding text
+        mode_t kind;       // (| 0200: which the first game, played by nobody, cannot read),
+        std::string text;  // S_IFIFO, S_IFDIR holding a file beside a best-score.unreadable
+                           // (both holding text), or 0 for none
         int first, second;
         bool racing;
         long sizeLimit;    // for the first game's files; -1 for none
@@ -112,6 +113,8 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
         {"bowling/best-score", S_IFIFO, "", 80, 0, false, -1, kept, movedAside("not a regular file"), keptAs("")},
         {"bowling/best-score", S_IFDIR, "older\n", 80, 0, false, -1, kept,
          movedAside("not a regular file", "best-score.unreadable.1"), keptAs(".1/inside=older\n bowling/best-score.unreadable=older\n")},
+        {"bowling/best-score", S_IFREG | 0200, "200\n", 80, 0, false, -1,  // the best read here, as root
+         "Game over: 80 points, best game 200\nGame over: 0 points, best game 80\n", movedAside("Permission denied"), keptAs("=200\n")},
         {"bowling/best-score", S_IFREG, "200\r\n", 80, 0, false, -1, keptBetter, "", "bowling/best-score=200\r\n "},
         {"bowling/best-score", S_IFREG, "200\n\n", 80, 0, false, -1, keptBetter, "", "bowling/best-score=200\n\n "},
         {"bowling", S_IFREG, "a plain file\n", 80, 0, false, -1,
@@ -135,8 +138,10 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
             std::ofstream(data / c.path + "/inside") << c.text;
             std::ofstream(data / c.path + ".unreadable") << c.text;
         }
-        if (c.kind == S_IFREG)
+        if ((c.kind & S_IFMT) == S_IFREG)
             std::ofstream(data / c.path) << c.text;
+        if (c.kind == (S_IFREG | 0200))
+            chmod(data.path.c_str(), 0755), chmod((data / "bowling").c_str(), 0777), chmod((data / c.path).c_str(), 0200);
         if (c.kind == S_IFIFO) {
             ASSERT_EQ(mkfifo((data / c.path).c_str(), 0600), 0);
         }
@@ -145,6 +150,8 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
         testing::internal::CaptureStdout();
         keepScore(true);
         const Ended first = elsewhere([&] {
+            if (c.kind == (S_IFREG | 0200) && geteuid() == 0 && setuid(65534) != 0)
+                return;
             signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
             const rlimit limit = {(rlim_t)c.sizeLimit, (rlim_t)c.sizeLimit};
             if (c.sizeLimit < 0 || setrlimit(RLIMIT_FSIZE, &limit) == 0)
