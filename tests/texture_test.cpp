@@ -47,4 +47,3 @@ TEST(Textures, UploadKeepsRowsIntact)
     }
     glDeleteTextures(1, &name);
 }
-
