@@ -1,22 +1,6 @@
-// golden_session_test.cpp: recorded sessions of play. Each file in
-// tests/golden holds events ("> key d*3", "> roll") written by hand, each
-// followed by what the game's state became, step by step, in exact float
-// values (the shortest text that reads back as the same float): what changed,
-// the redraws asked for and the timers armed. The test replays the events
-// through the real callbacks and compares every line.
-// "> watch NAME..." chooses the values a session follows from then on (a
-// name such as "pin" follows pin0 to pin9); the line after it gives their
-// values. Whatever is watched, the modelview matrix must be the identity,
-// one deep, and no OpenGL error pending after every event: either shows
-// only when it is wrong. Steps in a row that move the same values of the
-// ball, the pins or the camera, nothing else, and ask for the same redraws
-// make one line, "N times:", with the values after the last. "> frame NAME" draws a frame and compares its scene, value for
-// value, with the picture tests/reference/NAME.bmp drawn before by the same
-// renderer; "> strip NAME" compares the score strip above the scene.
-// "> between F" notes what a --smooth picture a fraction F through the
-// latest step draws, then the state put back. After an intended change,
-// scripts/update-expected writes both anew. A line the reader does not
-// understand fails the test by file and line.
+// golden_session_test.cpp: recorded sessions of play, replayed through the
+// real callbacks and compared line for line with the files in tests/golden,
+// whose format tests/golden/README.md describes.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
@@ -25,6 +9,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -59,33 +44,25 @@ std::string text(float value)
 
 std::string text(Vector3D v) { return text(v.getDx()) + "," + text(v.getDy()) + "," + text(v.getDz()); }
 
-// A colour with its alpha only where that is not 1.
-std::string text(const float* rgba)
-{
-    return text(Vector3D(rgba[0], rgba[1], rgba[2])) + (rgba[3] == 1 ? "" : "," + text(rgba[3]));
-}
+// A colour's red, green and blue: with blending off, its alpha shows nowhere.
+std::string rgb(const float* colour) { return text(Vector3D(colour[0], colour[1], colour[2])); }
 
 // Where the ball's front, towards the pins at the start, points as it rolls.
 std::string forwardAxis(const float* roll) { return text(Vector3D(0 - roll[8], 0 - roll[9], 0 - roll[10])); }
 
-// Between callbacks the modelview matrix is the identity, one deep:
-// "identity", or what is wrong.
+// Between callbacks the modelview matrix is the identity, one deep.
 std::string modelview()
 {
+    static const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     float matrix[16];
-    GLint depth = 0, mode = 0;
+    GLint depth, mode;
     glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
     glGetIntegerv(GL_MATRIX_MODE, &mode);
-    std::string wrong;
-    for (int i = 0; i < 16; i++)
-        if (matrix[i] != (i % 5 == 0))
-            wrong = " moved";
-    if (depth != 1)
-        wrong += " depth " + std::to_string(depth);
-    if (mode != GL_MODELVIEW)
-        wrong += " mode " + std::to_string(mode);
-    return wrong.empty() ? "identity" : wrong.substr(1);
+    const bool moved = memcmp(matrix, identity, sizeof matrix) != 0;
+    return !moved && depth == 1 && mode == GL_MODELVIEW
+               ? "identity"
+               : (moved ? "moved, depth " : "depth ") + std::to_string(depth) + ", mode " + std::to_string(mode);
 }
 
 // The cells as drawn, two a frame and three in the tenth, then the running
@@ -129,8 +106,8 @@ State gameState()
     glGetMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
     glGetMaterialfv(GL_FRONT, GL_SPECULAR, specular);
     glGetMaterialfv(GL_FRONT, GL_SHININESS, &shininess);
-    s["colour"] = text(colour);
-    s["material"] = "ambient " + text(ambient) + " diffuse " + text(diffuse) + " specular " + text(specular) +
+    s["colour"] = rgb(colour);
+    s["material"] = "ambient " + rgb(ambient) + " diffuse " + rgb(diffuse) + " specular " + rgb(specular) +
                     " shininess " + text(shininess);
     s["lighting"] = std::to_string(glIsEnabled(GL_LIGHTING)) + (glIsEnabled(GL_TEXTURE_2D) ? " textured" : "");
     if (const ScoreSheet* sheet = currentSheet())

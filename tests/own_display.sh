@@ -1,13 +1,8 @@
 #!/usr/bin/env bash
-# own_display.sh: an X server of the test's own, on a display number no
-# other server holds, and a scratch folder that is TMPDIR for all the test
-# starts; both gone when the test ends, passed, failed or stopped. Sourced
-# by the tests that play the real game (x_game.sh); run as
-#     own_display.sh COMMAND [ARGUMENT...]
-# it runs the command there and exits with its status, as ctest runs the
-# in-process game tests. The command is stopped after BOWLING_TEST_SECONDS
-# (600 by default), before ctest's own limit, which would kill this script
-# with no chance to clean up.
+# own_display.sh [COMMAND...]: an X server of the test's own and a scratch
+# folder, TMPDIR for all the test starts, both gone when it ends however it
+# ends. Sourced by x_game.sh; run, it runs the command there, stopped after
+# BOWLING_TEST_SECONDS (600): before ctest's limit, which kills unawares.
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/bowling-x.XXXXXX") || exit 1
 export TMPDIR=$scratch
 trap 'set +e; kill $(jobs -p) 2>/dev/null; wait; rm -rf "$scratch"' EXIT
