@@ -63,9 +63,9 @@ void startUp(int* argc, char** argv)
     glEnable(GL_DEPTH_TEST);
     init_lighting();
     init_tex();
-    LoadTexture("balltexture.bmp", 1);
-    LoadTexture("floor.bmp", 2);
-    LoadTexture("pintexture.bmp", 3);
+    LoadTexture(picturePath("balltexture.bmp"), 1);
+    LoadTexture(picturePath("floor.bmp"), 2);
+    LoadTexture(picturePath("pintexture.bmp"), 3);
 }
 
 // The light sits in eye coordinates, so it moves with the camera.

@@ -51,6 +51,18 @@ sed -n 's/^Exec=//p' "$entry" | while read -r command; do
     { echo "Exec=$command did not show its window and load its pictures"; exit 1; }
 done
 
+# Typed in a terminal, from / and as a user who owns none of its files, the
+# game finds its pictures in the package's data folder.
+chmod 755 "$scratch"
+Xvfb -displayfd 3 3>"$scratch/display" 2>/dev/null &
+trap 'kill %Xvfb; rm -rf "$scratch"' EXIT
+until [ -s "$scratch/display" ]; do sleep 0.05; done
+user=() && [ "$(id -u)" != 0 ] || user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+(cd / && export DISPLAY=:$(cat "$scratch/display") && "${user[@]}" "$usr/games/bowling" >"$scratch/typed" &
+  timeout 20 bash -c 'until [ "$(wc -l <"$0")" = 3 ]; do sleep 0.1; done' "$scratch/typed"; kill $!) &&
+  diff <(printf "trying to load $usr/share/games/bowling/%s\n" balltexture.bmp floor.bmp pintexture.bmp) "$scratch/typed" ||
+  { echo "bowling typed in / did not load the package's pictures"; exit 1; }
+
 # The same bytes from a copy of the working files in another folder, built
 # with the game's targets alone. The copy has no git history, so it is given
 # the last commit's date as a packager would: the first found it by itself.

@@ -1,11 +1,11 @@
-# x_game.sh GAME_FOLDER, sourced by the tests that play the real binary: a
-# scratch folder, current and removed at exit, with the game's pictures; an X
-# server of the test's own (freeglut windows carry no pid, and other tests
-# open "Bowling" windows too); the game on it, its window read as pixels.
+# x_game.sh GAME_FOLDER, sourced by the tests that play the real binary: an
+# empty scratch folder, current and removed at exit, so the game loads the
+# pictures beside itself; an X server of the test's own (freeglut windows
+# carry no pid, and other tests open "Bowling" windows too); the game on it,
+# its window read as pixels.
 scratch=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$scratch"' EXIT
 cd "$scratch"
-ln -s "$1"/{balltexture,floor,pintexture}.bmp .
 
 Xvfb -displayfd 3 -screen 0 640x640x24 3>display 2>/dev/null &
 until [ -s display ]; do sleep 0.05; done
