@@ -9,6 +9,7 @@
 #include "score/score.h"
 #include "smooth/smooth.h"
 #include "sound/sound.h"
+#include "window/window.h"
 
 int main(int argc, char** argv)
 {
@@ -26,6 +27,10 @@ int main(int argc, char** argv)
         attachOption(smoothOption());
     if (options.playSound)
         attachOption(soundOption());
+    // Last, so its panels cover the others' drawing and it lays the scene
+    // out below every band of the strip.
+    if (playerGame())
+        attachOption(playerWindow(argc, argv));
     startUp(&argc, argv);
     glutMainLoop();
     return 0;

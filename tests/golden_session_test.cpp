@@ -36,6 +36,7 @@
 #include "scratch_folder.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
+#include "window/window.h"
 
 namespace {
 
@@ -175,6 +176,16 @@ Pin& pin(std::istream& in)
     return index >= 0 && index < 10 ? pins[index] : throw std::out_of_range("no such pin");
 }
 
+// The player's game has its window's option with any other: attached once
+// a session, last, as the game attaches it.
+bool playerWindowAttached = false;
+void attachPlayerWindow()
+{
+    if (!playerWindowAttached)
+        attachOption(playerWindow(0, nullptr));
+    playerWindowAttached = true;
+}
+
 const std::map<std::string, void (*)()> drawings = {{"floor", drawFloor}, {"pins", drawPins},
     {"ball", drawBall}, {"meter", drawForceMeter}, {"arrow", drawAimArrow}, {"axes", drawAxes}};
 
@@ -210,7 +221,9 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
          data.emplace();
          setenv("XDG_DATA_HOME", data->path.c_str(), 1);
          keepScore(true);
+         attachPlayerWindow();
      }},
+    {"player", [](std::istream&) { attachPlayerWindow(); }},
     {"ball", [](std::istream& in) { recordBall(next<int>(in)); }},
     {"draw", [](std::istream& in) { drawings.at(next(in))(); }},
     {"frame", [](std::istream& in) { expectFrameLike(next(in), 0, GH); }},
@@ -342,6 +355,7 @@ void replay(const char* name, bool halfwayPictures)
     detachOptions();
     attachOption(scoreOption());
     attachOption(smoothOption());
+    playerWindowAttached = false;
     keepScore(false);
     ASSERT_TRUE(resizeGameWindow(500, 500));  // after a session that resized it
     restoreStartState();
