@@ -237,7 +237,7 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
 };
 
 const std::map<std::string, int> specialKeys = {
-    {"left", GLUT_KEY_LEFT}, {"right", GLUT_KEY_RIGHT}, {"up", GLUT_KEY_UP}, {"f1", GLUT_KEY_F1}};
+    {"left", GLUT_KEY_LEFT}, {"right", GLUT_KEY_RIGHT}, {"up", GLUT_KEY_UP}, {"f1", GLUT_KEY_F1}, {"home", GLUT_KEY_HOME}};
 const std::map<std::string, unsigned char> namedKeys = {{"space", ' '}, {"esc", 27}, {"enter", '\r'}};
 
 class Session {
@@ -404,6 +404,6 @@ TEST(GoldenReader, RefusesEveryTypo)
 const auto paramName = [](const auto& info) { return std::string(info.param); };
 INSTANTIATE_TEST_SUITE_P(Sessions, GoldenSession,
                          testing::Values("start_and_keys", "meter_and_reset", "orbit", "pins", "ball_steps", "throws",
-                                         "frames", "scored_games", "sheets", "drawings", "smooth", "strip"),
+                                         "frames", "scored_games", "sheets", "drawings", "smooth", "strip", "pause"),
                          paramName);
 INSTANTIATE_TEST_SUITE_P(Sessions, SmoothGoldenSession, testing::Values("throws", "scored_games"), paramName);
