@@ -8,6 +8,7 @@ source "$(dirname "$0")/x_game.sh" "$game"
 start_game "$game"
 
 [ "$(xdotool getwindowname "$window")" = Bowling ] || fail "window title"
+[[ $(xprop -id "$window" WM_CLASS) == *"not found"* ]] || fail "the plain game names its class"
 xdotool getwindowgeometry "$window" | grep -q 'Geometry: 500x500' || fail "window size"
 wait_until differs xc:black  # drawn once the textures are loaded
 grab start.png

@@ -21,9 +21,10 @@ start_game() {
   xdotool windowfocus --sync "$window"
 }
 
-# Grabs the window (or the part given as WxH+X+Y) until it is the same as a
-# picture taken before (same) or until it is not (differs).
-grab() { import -window "$window" ${2:+-crop "$2"} "$1"; }
+# Grabs the window (or the part given as WxH+X+Y), or fails if it is gone,
+# as after a quit, where import would wait for it; wait_until grabs it until
+# it is the same as a picture taken before (same) or until it is not (differs).
+grab() { timeout 10 import -window "$window" ${2:+-crop "$2"} "$1" || fail "no window to grab"; }
 wait_until() {  # same|differs REFERENCE [WxH+X+Y]
   for _ in $(seq 100); do
     grab now.png "${3:-}"
