@@ -27,8 +27,8 @@ int main(int argc, char** argv)
         attachOption(smoothOption());
     if (options.playSound)
         attachOption(soundOption());
-    // Last, so its panels cover the others' drawing and it lays the scene
-    // out below every band of the strip.
+    // The player's game has its window; last, so its panels cover what the
+    // others draw.
     if (playerGame())
         attachOption(playerWindow(argc, argv));
     startUp(&argc, argv);

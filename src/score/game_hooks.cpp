@@ -1,5 +1,6 @@
 // game_hooks.cpp: scoring through the option door: the pins each ball
-// knocks down, the end of a game and the new rack after it, and the strip.
+// knocks down, the end of a game, its panel and the new rack after it, and
+// the sheet in the strip.
 #include <GL/glut.h>
 
 #include <algorithm>
@@ -16,7 +17,7 @@ static ScoreSheet sheet = scoreSheet(balls, 0);
 static int bestScore = noScore;
 static int pinsAtRelease = 0;
 static bool gameOverShown = false;  // the panel, until Space
-static bool newBest = false;        // the game over beat the best before it
+static bool newBest = false;        // the game just over beat every one before
 
 static void freshSheet()
 {
@@ -58,8 +59,6 @@ const ScoreSheet* currentSheet()
     return scoring ? &sheet : nullptr;
 }
 
-namespace {
-
 static void drawGameOver()
 {
     char score[32], best[32];
@@ -68,6 +67,8 @@ static void drawGameOver()
     const char* const lines[] = {score, best, "", "Space: new game"};
     drawPanel("Game over", lines, 4);
 }
+
+namespace {
 
 class ScoreOption : public PlayerOption {
     void layOut(SceneLayout& layout) override
