@@ -5,7 +5,8 @@
 // replays the events through the real callbacks and compares every line.
 // "> frame NAME" draws a frame and compares its scene, value for value, with
 // the picture tests/reference/NAME.bmp drawn before by the same renderer;
-// "> strip NAME" compares the score strip above the scene. "> between F"
+// "> strip NAME" compares the strip above the scene. "> score" and
+// "> player" make the game the player's, with its window. "> between F"
 // notes what a --smooth picture a fraction F through the latest step draws,
 // then the state put back. After an intended change, scripts/update-expected
 // writes both anew. A line the reader does not understand fails the test by

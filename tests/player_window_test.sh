@@ -6,6 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/x_game.sh" "$1"
 start_game "$1" --smooth
+wait_until differs xc:black  # drawn: the window's class was named before
 
 class=$(xprop -id "$window" WM_CLASS)
 [ "$class" = 'WM_CLASS(STRING) = "bowling", "Bowling"' ] || fail "$class"
@@ -14,7 +15,6 @@ geometry=$(xdotool getwindowgeometry "$window")
 [[ $geometry == *"Position: 73,64 "* && $geometry == *"Geometry: 494x512"* ]] || fail "$geometry"
 
 # Q alone leaves the game going: Esc then shows the pause panel, and Q quits.
-wait_until differs xc:black
 grab playing.png
 xdotool key q Escape
 wait_until differs playing.png
