@@ -115,6 +115,8 @@ class ScoreOption : public PlayerOption {
         if (gameOverShown)
             drawGameOver();
     }
+
+    void programEnds() override { offerUnsavedBest(); }
 };
 
 }  // namespace
