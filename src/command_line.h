@@ -13,3 +13,12 @@ struct CommandLine {
 // output could not be written; an unknown "--" option is named on standard
 // error, cut short if long, and exits 2. None of this needs a display.
 CommandLine readCommandLine(int* argc, char** argv);
+
+// A key of the game and what it does, for --help and the player's keys panel.
+struct Control {
+    const char* keys;     // as written for the player: "a, d"
+    const char* action;
+    bool playerOnly;      // a key of the player's game, with any option
+};
+extern const Control controls[];
+extern const int controlCount;

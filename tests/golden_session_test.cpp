@@ -30,6 +30,7 @@
 #include "scratch_folder.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
+#include "window/window.h"
 
 namespace {
 
@@ -189,6 +190,16 @@ Pin& pin(std::istream& in)
     return index >= 0 && index < 10 ? pins[index] : throw std::out_of_range("no such pin");
 }
 
+// The player's game has its window's option with any other: attached once
+// a session, last, as the game attaches it.
+bool playerWindowAttached = false;
+void attachPlayerWindow()
+{
+    if (!playerWindowAttached)
+        attachOption(playerWindow(0, nullptr));
+    playerWindowAttached = true;
+}
+
 const std::map<std::string, void (*)()> drawings = {{"floor", drawFloor}, {"pins", drawPins},
     {"ball", drawBall}, {"meter", drawForceMeter}, {"arrow", drawAimArrow}, {"axes", drawAxes}};
 
@@ -224,7 +235,9 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
          data.emplace();
          setenv("XDG_DATA_HOME", data->path.c_str(), 1);
          keepScore(true);
+         attachPlayerWindow();
      }},
+    {"player", [](std::istream&) { attachPlayerWindow(); }},
     {"ball", [](std::istream& in) { recordBall(next<int>(in)); }},
     {"draw", [](std::istream& in) { drawings.at(next(in))(); }},
     {"frame", [](std::istream& in) { expectFrameLike(next(in), 0, GH); }},
@@ -238,7 +251,7 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
 };
 
 const std::map<std::string, int> specialKeys = {
-    {"left", GLUT_KEY_LEFT}, {"right", GLUT_KEY_RIGHT}, {"up", GLUT_KEY_UP}, {"f1", GLUT_KEY_F1}};
+    {"left", GLUT_KEY_LEFT}, {"right", GLUT_KEY_RIGHT}, {"up", GLUT_KEY_UP}, {"f1", GLUT_KEY_F1}, {"home", GLUT_KEY_HOME}};
 const std::map<std::string, unsigned char> namedKeys = {{"space", ' '}, {"esc", 27}, {"enter", '\r'}};
 
 class Session {
@@ -409,6 +422,7 @@ void replay(const char* name, bool halfwayPictures)
     detachOptions();
     attachOption(scoreOption());
     attachOption(smoothOption());
+    playerWindowAttached = false;
     keepScore(false);
     ASSERT_TRUE(resizeGameWindow(500, 500));  // after a session that resized it
     restoreStartState();
@@ -457,6 +471,6 @@ TEST(GoldenReader, RefusesEveryTypo)
 const auto paramName = [](const auto& info) { return std::string(info.param); };
 INSTANTIATE_TEST_SUITE_P(Sessions, GoldenSession,
                          testing::Values("start_and_keys", "meter_and_reset", "orbit", "pins", "ball_steps", "throws",
-                                         "frames", "scored_games", "sheets", "drawings", "smooth", "strip"),
+                                         "frames", "scored_games", "sheets", "drawings", "smooth", "strip", "pause"),
                          paramName);
 INSTANTIATE_TEST_SUITE_P(Sessions, SmoothGoldenSession, testing::Values("throws", "scored_games"), paramName);

@@ -15,7 +15,7 @@ trap 'exit 143' TERM
 outlived=(setpriv --pdeathsig TERM)
 mkfifo "$scratch/sweeper"
 "${outlived[@]}" bash -c 'trap "rm -rf \"\$0\"; exit" TERM; read -r <>"$0/sweeper"' "$scratch" &
-"${outlived[@]}" Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$scratch/display" >/dev/null 2>&1 &
+"${outlived[@]}" Xvfb -displayfd 3 -screen 0 "${x_screen:-1280x1024x24}" 3>"$scratch/display" >/dev/null 2>&1 &
 until [ -s "$scratch/display" ]; do
   kill -0 $! 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
   sleep 0.05

@@ -1,10 +1,11 @@
 # x_game.sh GAME_FOLDER, sourced by the tests that play the real binary: an
-# X server and a scratch folder of the test's own (freeglut windows carry no
-# pid, and other tests open "Bowling" windows too), the folder current with
-# the game's pictures; the game on it, its window read as pixels.
+# empty scratch folder of the test's own, current, so the game loads the
+# pictures beside itself; an X server of its own with a 640 x 640 screen
+# (freeglut windows carry no pid, and other tests open "Bowling" windows
+# too); the game on it, its window read as pixels.
+x_screen=640x640x24
 source "$(dirname "${BASH_SOURCE[0]}")/own_display.sh"
 cd "$scratch"
-ln -s "$1"/{balltexture,floor,pintexture}.bmp .
 
 fail() { echo "FAILED: $*"; exit 1; }
 
@@ -16,9 +17,10 @@ start_game() {
   xdotool windowfocus --sync "$window"
 }
 
-# Grabs the window (or the part given as WxH+X+Y) until it is the same as a
-# picture taken before (same) or until it is not (differs).
-grab() { import -window "$window" ${2:+-crop "$2"} "$1"; }
+# Grabs the window (or the part given as WxH+X+Y), or fails if it is gone,
+# as after a quit, where import would wait for it; wait_until grabs it until
+# it is the same as a picture taken before (same) or until it is not (differs).
+grab() { timeout 10 import -window "$window" ${2:+-crop "$2"} "$1" || fail "no window to grab"; }
 wait_until() {  # same|differs REFERENCE [WxH+X+Y]
   for _ in $(seq 100); do
     grab now.png "${3:-}"
