@@ -8,12 +8,16 @@ namespace glutRecorder {
 std::vector<ScheduledTimer> timers;
 int redisplays = 0;
 int now = 0;
+std::vector<int> swaps;
+int refreshRate = 0;
 
 void clear()
 {
     timers.clear();
     redisplays = 0;
     now = 0;
+    swaps.clear();
+    refreshRate = 0;
 }
 
 bool runNextTimer()
@@ -30,6 +34,7 @@ bool runNextTimer()
 
 extern "C" {
 void __real_glutPostRedisplay();
+void __real_glutSwapBuffers();
 int __real_glutGet(GLenum what);
 
 void __wrap_glutTimerFunc(unsigned int milliseconds, void (*callback)(int), int value)
@@ -46,5 +51,14 @@ void __wrap_glutPostRedisplay()
 {
     glutRecorder::redisplays++;
     __real_glutPostRedisplay();
+}
+
+void __wrap_glutSwapBuffers()
+{
+    glutRecorder::swaps.push_back(glutRecorder::now);
+    if (glutRecorder::refreshRate)
+        glutRecorder::now = ((glutRecorder::now * glutRecorder::refreshRate / 1000 + 1) * 1000 + glutRecorder::refreshRate - 1) /
+                            glutRecorder::refreshRate;
+    __real_glutSwapBuffers();
 }
 }
