@@ -4,6 +4,9 @@
 # throws: --sound, the right edge at one pin, the left into the gutter, a full
 # rack, and the window closed as pins drop. silent: no --sound, so no file.
 # nodriver: --sound on an ALSA device that does not exist: one line, a game.
+# loud: nodriver where the player asked for the library's lines: them, then ours.
+# stall: the mix to a FIFO nobody opens: one line after a second, a game.
+# stopped: to a FIFO opened and never read: the game still ends at once.
 set -euo pipefail
 case=$2
 source "$(dirname "$0")/x_game.sh" "$1"
@@ -12,8 +15,12 @@ source "$(dirname "$0")/x_game.sh" "$1"
 # missing device in lines of their own.
 config='[general]\ndrivers = wave\nchannels = stereo\nsample-type = int16\nfrequency = 22050\n'
 config+='dither = false\n[wave]\nfile = %s\n'
+[ "$case" = loud ] && export ALSOFT_LOGLEVEL=1 && case=nodriver
 [ "$case" = nodriver ] && config='[general]\ndrivers = alsa\n[alsa]\ndevice = nosuchdevice\n%.0s'
-printf "$config" "$scratch/mix.wav" >alsoft.conf
+mix=$scratch/mix.wav
+[[ $case = st* ]] && mix=$scratch/mix.fifo && mkfifo "$mix"
+[ "$case" = stopped ] && exec 5<>"$mix"
+printf "$config" "$mix" >alsoft.conf
 export ALSOFT_CONF=$scratch/alsoft.conf HOME=$scratch XDG_CONFIG_HOME=$scratch XDG_CONFIG_DIRS=$scratch
 
 rate=22050  # frames a second in the mix, of 4 bytes each
@@ -54,8 +61,11 @@ grab lane.png 500x320+0+180  # the ball at its start, as every roll leaves it
 if [ "$case" != throws ]; then
   throw d >/dev/null
   [ ! -e mix.wav ] || fail "a mix was written"
-  [ "$case" = silent ] && expected='^$' || expected=$'^bowling: [^\n]*playing silent$'
+  [[ $case = silent || $case = stopped ]] && expected='^$' || expected=$'^bowling: [^\n]*playing silent$'
+  [ -n "${ALSOFT_LOGLEVEL:-}" ] && expected=$'AL lib: .*\nbowling: [^\n]*playing silent$'
   [[ $(cat errors) =~ $expected ]] || fail "standard error: $(cat errors)"
+  xdotool windowkill "$window"
+  timeout 10 tail --pid="$pid" -f /dev/null || fail "the game still runs with its window gone"
   exit 0
 fi
 
