@@ -23,6 +23,8 @@ TEST(SmoothPacing, NeverMorePicturesThanTheDisplayShows)
         int refreshRate;  // of a swap that waits; 0 returns at once
         int timerLateness;  // milliseconds
     } const cases[] = {{"a swap at once", 0, 0}, {"late timers, each picture made up", 0, 5}, {"a swap that waits", rate, 0}};
+    detachOptions();
+    attachOption(smoothOption());
     for (const auto& c : cases) {
         restoreStartState();
         smoothMotion(true);
@@ -62,5 +64,6 @@ TEST(SmoothPacing, NeverMorePicturesThanTheDisplayShows)
         }
     }
     smoothMotion(false);
+    detachOptions();
     restoreStartState();
 }
