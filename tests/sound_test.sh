@@ -53,6 +53,16 @@ louder() {  # A B FACTOR CLAIM: A is more than FACTOR times B
   awk -v a="$1" -v b="$2" -v f="$3" 'BEGIN { exit !(a > f * b) }' || fail "$4: $1 against $2"
 }
 
+# Xlib ends the program with 1 when its window is gone, not a sanitizer's
+# report, nor an exit that waits on the device.
+close_window() {
+  xdotool windowkill "$window"
+  timeout 10 tail --pid="$pid" -f /dev/null || fail "the game still runs with its window gone"
+  status=0
+  wait "$pid" || status=$?
+  [ "$status" = 1 ] || fail "the game ended with $status: $(cat errors)"
+}
+
 args=(--sound)
 [ "$case" = silent ] && args=()
 start_game "$1" "${args[@]}"
@@ -64,8 +74,7 @@ if [ "$case" != throws ]; then
   [[ $case = silent || $case = stopped ]] && expected='^$' || expected=$'^bowling: [^\n]*playing silent$'
   [ -n "${ALSOFT_LOGLEVEL:-}" ] && expected=$'AL lib: .*\nbowling: [^\n]*playing silent$'
   [[ $(cat errors) =~ $expected ]] || fail "standard error: $(cat errors)"
-  xdotool windowkill "$window"
-  timeout 10 tail --pid="$pid" -f /dev/null || fail "the game still runs with its window gone"
+  close_window
   exit 0
 fi
 
@@ -80,13 +89,7 @@ full_from=$(bytes)
 xdotool key space space
 wait_until differs rack.png 500x180+0+0
 wait_for_mix "$(bytes)" 800
-xdotool windowkill "$window"
-timeout 10 tail --pid="$pid" -f /dev/null || fail "the game still runs with its window gone"
-status=0
-wait "$pid" || status=$?
-# Xlib ends the program with 1 when its window is gone, not a sanitizer's
-# report; a device left open would leave the mix's header unfinished.
-[ "$status" = 1 ] || fail "the game ended with $status: $(cat errors)"
+close_window  # a device left open would leave the mix's header unfinished
 full_to=$(bytes)
 (( $(od -An -tu4 -j4 -N4 mix.wav) == full_to - 8 )) || fail "the mix's header is unfinished"
 header=$(( full_to - 4 * $(soxi -s mix.wav) ))

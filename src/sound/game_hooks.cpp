@@ -77,6 +77,8 @@ class SoundOption : public PlayerOption {
         hearPins();
         playing = endAudioUpdate();
     }
+
+    void programEnds() override { closeAudioAtExit(); }
 };
 
 }  // namespace

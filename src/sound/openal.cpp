@@ -95,16 +95,20 @@ static bool closeAudio()
     return !device || withinASecond(closeDevice);
 }
 
+// Noted as the program exits, before the options hear of it.
+static int exitStatus = 0;
+static void noteExitStatus(int status, void*) { exitStatus = status; }
+
 // Exit flushes every stream, the library's writes to a device that stalls
 // too: past a second the program ends at once, with its own lines written
 // and the status it was ending with.
-static void closeAudioAtExit(int status, void*)
+void closeAudioAtExit()
 {
     if (closeAudio())
         return;
     fflush(stdout);
     fflush(stderr);
-    _exit(status);
+    _exit(exitStatus);
 }
 
 static bool fail(const char* why)
@@ -178,7 +182,7 @@ bool openAudio()
     alSourcei(sources[rollVoice], AL_LOOPING, AL_TRUE);
     if (alGetError() != AL_NO_ERROR)
         return fail("the audio device failed");
-    on_exit(closeAudioAtExit, nullptr);
+    on_exit(noteExitStatus, nullptr);
     return true;
 }
 
