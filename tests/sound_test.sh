@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # sound_test.sh GAME_FOLDER CASE: the real game played with real keys while
 # OpenAL Soft writes its mix in real time to a wave file, measured with sox.
-# throws: --sound, the right edge at one pin, the left into the gutter, a full
-# rack, and the window closed as pins drop. silent: no --sound, so no file.
+# throws: --sound, the camera swung left, the right edge at one pin, the left
+# into the gutter, a full rack, a bumper. silent: no --sound, so no file.
 # nodriver: --sound on an ALSA device that does not exist: one line, a game.
 # loud: nodriver where the player asked for the library's lines: them, then ours.
 # stall: the mix to a FIFO nobody opens: one line after a second, a game.
@@ -33,7 +33,8 @@ wait_for_mix() {  # BYTES MILLISECONDS: until the mix is that much longer
   fail "the mix stopped growing"
 }
 # Rolls at full power from where the keys put it; prints the mix's size at
-# the release and once the ball is back at its start.
+# the release and once the ball is back at its start. new_view: xdotool's
+# arguments change what lane.png is.
 throw() {  # KEYS...
   xdotool key --delay 5 "$@"
   wait_until differs lane.png 500x320+0+180
@@ -42,12 +43,22 @@ throw() {  # KEYS...
   wait_until same lane.png 500x320+0+180
   bytes
 }
+new_view() { xdotool "$@"; wait_until differs lane.png 500x320+0+180; grab lane.png 500x320+0+180; }
 # sox's Maximum or RMS amplitude of channel 1, 2 or - (both) between mix sizes.
 level() {  # WHAT CHANNEL FROM TO [EFFECT...]
   local from=$(( ($3 - header) / 4 )) to=$(( ($4 - header) / 4 )) remix=(remix "$2")
   [ "$2" = - ] && remix=()
   sox mix.wav -n trim "${from}s" "$(( to - from ))s" "${remix[@]}" "${@:5}" stat 2>&1 |
     awk -v what="$1" '$1 == what && $2 == "amplitude:" { print $3 }'
+}
+# The 50 ms windows from FROM in which a knock starts: above 1 kHz the roll
+# stays under 0.005 and a knock reaches 0.08 or more.
+knocks() {  # FROM TO
+  local from=$(( ($1 - header) / 4 )) to=$(( ($2 - header) / 4 ))
+  sox mix.wav -t dat - trim "${from}s" "$(( to - from ))s" remix - highpass 1000 | awk -v n=$((rate / 20)) '
+    !/^;/ { v = $2 < 0 ? -$2 : $2; p = v > p ? v : p }
+    !/^;/ && ++i % n == 0 { if (p > 0.04 && !was) printf "%d ", i / n - 1; was = p > 0.04; p = 0 }
+    END { print "" }'
 }
 louder() {  # A B FACTOR CLAIM: A is more than FACTOR times B
   awk -v a="$1" -v b="$2" -v f="$3" 'BEGIN { exit !(a > f * b) }' || fail "$4: $1 against $2"
@@ -78,33 +89,41 @@ if [ "$case" != throws ]; then
   exit 0
 fi
 
-# Half a second of aiming first. The third ball is a new frame's, just right
-# of the head pin, where seven pins fall.
+# Half a second of aiming first, then the camera swung left round the lane
+# as play_game.sh does. The third ball is a new frame's, just right of the
+# head pin, where seven pins fall; the fourth knocks the right bumper first.
 wait_for_mix "$(bytes)" 500
+new_view mousemove --window "$window" 250 250 mousedown 1 mousemove --window "$window" 312 250 mouseup 1
 read -r right_from right_to < <(throw $(printf 'd %.0s' {1..49}))
 read -r left_from left_to < <(throw $(printf 'a %.0s' {1..49}) $(printf 'Left %.0s' {1..10}))
-xdotool key --delay 5 d d d d
-grab rack.png 500x180+0+0
-full_from=$(bytes)
-xdotool key space space
-wait_until differs rack.png 500x180+0+0
-wait_for_mix "$(bytes)" 800
+read -r full_from full_to < <(throw d d d d)
+new_view key b
+read -r bumper_from bumper_to < <(throw $(printf 'Right %.0s' {1..12}))
 close_window  # a device left open would leave the mix's header unfinished
-full_to=$(bytes)
-(( $(od -An -tu4 -j4 -N4 mix.wav) == full_to - 8 )) || fail "the mix's header is unfinished"
-header=$(( full_to - 4 * $(soxi -s mix.wav) ))
+bumper_to=$(bytes)
+(( $(od -An -tu4 -j4 -N4 mix.wav) == bumper_to - 8 )) || fail "the mix's header is unfinished"
+header=$(( bumper_to - 4 * $(soxi -s mix.wav) ))
 
 [ "$(level Maximum - "$header" "$right_from")" = 0.000000 ] || fail "a sound while aiming"
 # The roll's first 0.3 s from where the mix sounds: the pin comes 0.7 s on.
 roll=(silence 1 1s 0.1% trim 0 0.3)
 louder "$(level RMS - "$right_from" "$right_to" "${roll[@]}")" 0.02 1 "the roll is heard"
 roll=$(level Maximum - "$right_from" "$right_to" "${roll[@]}")
-louder "$(level Maximum - "$right_from" "$right_to")" "$roll" 1.5 "the pin is louder than the roll"
 # Pins against pins above 1 kHz, where the roll's rumble does not reach.
 louder "$(level Maximum - "$full_from" "$full_to" highpass 1000)" \
   "$(level Maximum - "$right_from" "$right_to" highpass 1000)" 1.2 "a full rack is louder than one pin"
 louder "$(level Maximum - "$left_from" "$left_to")" "$roll" 2 "the gutter is louder than the roll"
 louder 0.01 "$(level Maximum - $(( left_from - rate * 4 / 5 )) "$left_from")" 1 "the roll stops at its end"
-louder "$(level RMS 2 "$right_from" "$right_to")" "$(level RMS 1 "$right_from" "$right_to")" 1.25 "right is right"
-louder "$(level RMS 1 "$left_from" "$left_to")" "$(level RMS 2 "$left_from" "$left_to")" 1.25 "left is left"
-echo "heard three throws"
+# Heard from the camera swung left, the right edge's pin cracks on the left.
+louder "$(level Maximum 1 "$right_from" "$right_to" highpass 1000)" \
+  "$(level Maximum 2 "$right_from" "$right_to" highpass 1000)" 1.25 "heard from the camera"
+read -ra right < <(knocks "$right_from" "$right_to")
+read -ra left < <(knocks "$left_from" "$left_to")
+read -ra bumper < <(knocks "$bumper_from" "$bumper_to")
+(( ${#right[@]} == 2 )) || fail "the pin and its drop to the deck: knocks in windows ${right[*]}"
+(( ${#left[@]} == 1 )) || fail "the ball drops into the gutter once: knocks in windows ${left[*]}"
+# Only the right bumper's knock sounds on the right; every pin on the left.
+from=$(( bumper_from + bumper[0] * rate / 20 * 4 )) to=$(( bumper_from + (bumper[0] + 1) * rate / 20 * 4 ))
+louder "$(level Maximum 2 "$from" "$to" highpass 1000)" "$(level Maximum 1 "$from" "$to" highpass 1000)" 1 \
+  "the right bumper knocks first"
+echo "heard four throws"
