@@ -12,6 +12,7 @@
 
 #include <AL/al.h>
 
+#include "final.h"
 #include "sound/sound.h"
 
 TEST(Synthesis, EverySoundAsRecordedAndTheRollWithoutASeam)
@@ -46,12 +47,18 @@ TEST(Synthesis, EverySoundAsRecordedAndTheRollWithoutASeam)
 }
 
 // Each kind of knock, softest and hardest, at a place of its own: a voice
-// there plays the kind's sound (told by its length), the harder louder.
-TEST(Sound, KnocksReportedAreHeardWhereTheyHappen)
+// there plays the kind's sound (told by its length), the harder louder. And
+// the roll, the voice that loops, higher as the ball is faster.
+TEST(Sound, KnocksWhereTheyHappenAndTheRollHigherWhenFaster)
 {
     setenv("ALSOFT_DRIVERS", "null", 1);
     ASSERT_TRUE(playSound(true));
     attachOption(soundOption());
+    const auto eachVoice = [](auto heard) {
+        for (ALuint voice = 1; voice < 256; voice++)
+            if (alIsSource(voice))
+                heard(voice);
+    };
     const struct {
         ContactKind kind;
         SoundName sound;
@@ -64,20 +71,33 @@ TEST(Sound, KnocksReportedAreHeardWhereTheyHappen)
         for (int hard = 0; hard < 2; hard++) {
             const float x = (float)c.kind + hard / 2.0f;
             reportContact({c.kind, x, 0.25f, -1.5f, (float)hard});
-            for (ALuint voice = 1; voice < 256; voice++) {
+            eachVoice([&](ALuint voice) {
                 ALfloat at[3] = {};
                 ALint buffer = 0, bytes = 0;
-                if (!alIsSource(voice) || (alGetSourcefv(voice, AL_POSITION, at), at[0] != x || at[1] != 0.25f))
-                    continue;
+                if (alGetSourcefv(voice, AL_POSITION, at), at[0] != x || at[1] != 0.25f)
+                    return;
                 alGetSourcei(voice, AL_BUFFER, &buffer);
                 alGetBufferi((ALuint)buffer, AL_SIZE, &bytes);
                 EXPECT_EQ(bytes, synthesise(c.sound, samples) * 2) << "knock " << (int)c.kind;
                 alGetSourcef(voice, AL_GAIN, &gains[hard]);
-            }
+            });
         }
         EXPECT_GT(gains[0], 0) << "knock " << (int)c.kind << " unheard";
         EXPECT_GT(gains[1], gains[0]) << "knock " << (int)c.kind;
     }
+    float pitches[2] = {};
+    currentState = rolling;
+    for (int fast = 0; fast < 2; fast++) {
+        ballSpeed = fast ? 1.0f : 0.2f;
+        soundOption().ballStepped();
+        eachVoice([&](ALuint voice) {
+            ALint loops = 0;
+            if (alGetSourcei(voice, AL_LOOPING, &loops), loops)
+                alGetSourcef(voice, AL_PITCH, &pitches[fast]);
+        });
+    }
+    EXPECT_GT(pitches[1], pitches[0] * 1.2f) << "the roll's pitch at speeds 1 and 0.2";
+    currentState = aiming;
     detachOptions();
     playSound(false);
     closeAudioAtExit();
