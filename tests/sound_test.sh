@@ -2,7 +2,8 @@
 # sound_test.sh GAME_FOLDER CASE: the real game played with real keys while
 # OpenAL Soft writes its mix in real time to a wave file, measured with sox.
 # throws: --sound, the camera swung left, the right edge at one pin, the left
-# into the gutter, a full rack, a bumper. silent: no --sound, so no file.
+# into the gutter, a full rack, a bumper. silent: --score but no --sound: no
+# file, and a window taller by the score's strip.
 # nodriver: --sound on an ALSA device that does not exist: one line, a game.
 # loud: nodriver where the player asked for the library's lines: them, then ours.
 # stall: the mix to a FIFO nobody opens: one line after a second, a game.
@@ -75,11 +76,13 @@ close_window() {
 }
 
 args=(--sound)
-[ "$case" = silent ] && args=()
+[ "$case" = silent ] && args=(--score)
 start_game "$1" "${args[@]}"
 wait_until differs xc:black  # drawn: any device was opened before
 grab lane.png 500x320+0+180  # the ball at its start, as every roll leaves it
 if [ "$case" != throws ]; then
+  [ "$case" != silent ] || xdotool getwindowgeometry "$window" |
+    awk '/Geometry/ { split($2, size, "x"); exit !(size[1] == 500 && size[2] > 500) }' || fail "no taller with --score"
   throw d >/dev/null
   [ ! -e mix.wav ] || fail "a mix was written"
   [[ $case = silent || $case = stopped ]] && expected='^$' || expected=$'^bowling: [^\n]*playing silent$'
