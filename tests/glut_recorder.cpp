@@ -9,7 +9,6 @@ std::vector<ScheduledTimer> timers;
 int redisplays = 0;
 int now = 0;
 std::vector<int> swaps;
-int refreshRate = 0;
 
 void clear()
 {
@@ -17,7 +16,6 @@ void clear()
     redisplays = 0;
     now = 0;
     swaps.clear();
-    refreshRate = 0;
 }
 
 bool runNextTimer()
@@ -56,9 +54,6 @@ void __wrap_glutPostRedisplay()
 void __wrap_glutSwapBuffers()
 {
     glutRecorder::swaps.push_back(glutRecorder::now);
-    if (glutRecorder::refreshRate)
-        glutRecorder::now = ((glutRecorder::now * glutRecorder::refreshRate / 1000 + 1) * 1000 + glutRecorder::refreshRate - 1) /
-                            glutRecorder::refreshRate;
     __real_glutSwapBuffers();
 }
 }

@@ -1,8 +1,7 @@
 // glut_recorder.h: what the game asked of GLUT's timer and redraw calls.
 // The game tests link with --wrap, so every glutTimerFunc is recorded here
-// instead of armed, every glutPostRedisplay and glutSwapBuffers is counted
-// and passed on, and GLUT's clock is the time of the timer run last, or of
-// the display's refresh that a swap waited for.
+// instead of armed, every glutPostRedisplay and glutSwapBuffers is noted and
+// passed on, and GLUT's clock is the time of the timer run last.
 #pragma once
 
 #include <vector>
@@ -19,7 +18,6 @@ extern std::vector<ScheduledTimer> timers;  // armed and not yet run
 extern int redisplays;                      // requests since the last clear
 extern int now;                             // glutGet(GLUT_ELAPSED_TIME)
 extern std::vector<int> swaps;              // the clock at each picture shown since the last clear
-extern int refreshRate;                     // a swap waits for the display's refresh; 0 returns at once
 
 void clear();
 // Runs the oldest armed timer at its time; false when none is armed.

@@ -3,10 +3,10 @@
 // any special key number, mouse events out to INT_MIN and INT_MAX, reshapes
 // from 0 x 0 to 8192 x 8192 and now and then a whole frame. Nothing may
 // crash or trip a sanitizer, the camera stays a number, the state one of the
-// three, the matrix stack balanced; the plain game and with every option on
-// (the sound through OpenAL Soft's null driver). BOWLING_RANDOM_EVENTS sets how many
-// (fewer where everything runs slower, as under the sanitizers); the stream
-// starts from a fixed seed, so a failure plays out again the same way.
+// three, the matrix stack balanced: the plain game, and every option on (the
+// sound through OpenAL Soft's null driver). BOWLING_RANDOM_EVENTS sets how
+// many (fewer where everything runs slower, as under the sanitizers); the
+// stream starts from a fixed seed, so a failure plays out again the same way.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
@@ -41,14 +41,13 @@ class RandomInput : public testing::TestWithParam<bool> {};
 TEST_P(RandomInput, NoEventStreamBreaksTheGame)
 {
     ScratchFolder data;  // for the best game
+    setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+    setenv("ALSOFT_DRIVERS", "null", 1);
+    keepScore(GetParam());
     detachOptions();
-    if (GetParam()) {
-        setenv("XDG_DATA_HOME", data.path.c_str(), 1);
-        setenv("ALSOFT_DRIVERS", "null", 1);
-        keepScore(true);
-        for (PlayerOption* option : {&scoreOption(), &smoothOption(), &soundOption()})
+    for (PlayerOption* option : {&scoreOption(), &smoothOption(), &soundOption()})
+        if (GetParam())
             attachOption(*option);
-    }
     static const int keys[] = {' ', ' ', 'a', 'd', 'b', 'z', 'A', 'D', 'B', 'Z'};
     static const int specialKeys[] = {GLUT_KEY_LEFT, GLUT_KEY_RIGHT, GLUT_KEY_UP, GLUT_KEY_F1, INT_MIN};
     static const int coordinates[] = {INT_MIN, -100000, -1, 0, 250, 499, 500, 100000, INT_MAX};

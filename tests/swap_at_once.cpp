@@ -1,12 +1,9 @@
-// swap_at_once.cpp: preloaded into the game, a driver that accepts a swap
-// interval and still swaps at once, as Mesa's do with vblank_mode=0. Where
-// BOWLING_TEST_DISPLAY_RATE is set it also tells that as the display's rate.
+// swap_at_once.cpp: preloaded, a driver that takes a swap interval and still swaps at
+// once (Mesa's with vblank_mode=0), telling BOWLING_TEST_DISPLAY_RATE as the display's.
 #include <GL/glx.h>
-#include <GL/glxext.h>
 #include <dlfcn.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 static void setInterval(Display*, GLXDrawable, int) {}
@@ -22,18 +19,14 @@ extern "C" const char* glXQueryExtensionsString(Display* display, int screen)
 {
     static std::string extensions;
     const auto real = (const char* (*)(Display*, int))dlsym(RTLD_NEXT, "glXQueryExtensionsString");
-    extensions = std::string(real(display, screen)) + " GLX_EXT_swap_control";
-    if (getenv("BOWLING_TEST_DISPLAY_RATE"))
-        extensions += " GLX_OML_sync_control";
+    extensions = std::string(real(display, screen)) + " GLX_EXT_swap_control GLX_OML_sync_control";
     return extensions.c_str();
 }
 
 extern "C" __GLXextFuncPtr glXGetProcAddressARB(const GLubyte* name)
 {
-    if (strcmp((const char*)name, "glXSwapIntervalEXT") == 0)
-        return (__GLXextFuncPtr)setInterval;
-    if (strcmp((const char*)name, "glXGetMscRateOML") == 0)
-        return (__GLXextFuncPtr)displayRate;
-    const auto real = (__GLXextFuncPtr(*)(const GLubyte*))dlsym(RTLD_NEXT, "glXGetProcAddressARB");
-    return real(name);
+    const std::string wanted = (const char*)name;
+    if (wanted == "glXSwapIntervalEXT" || wanted == "glXGetMscRateOML")
+        return wanted == "glXSwapIntervalEXT" ? (__GLXextFuncPtr)setInterval : (__GLXextFuncPtr)displayRate;
+    return ((__GLXextFuncPtr(*)(const GLubyte*))dlsym(RTLD_NEXT, "glXGetProcAddressARB"))(name);
 }
