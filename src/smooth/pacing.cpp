@@ -14,7 +14,7 @@
 #include "smooth/scene.h"
 #include "smooth/swap_interval.h"
 
-static double pictureMilliseconds = 1000.0 / 60;  // the display's, where told
+static double pictureMilliseconds;  // set as smoothing starts: the display's, or 1/60 s
 // A swap that waits for the display lets pictures run ahead of the schedule
 // by the few the driver queues at most; one that returns at once although
 // the driver accepted the interval (vblank_mode=0) lets them run further,
