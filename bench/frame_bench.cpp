@@ -11,7 +11,7 @@
 #include "game_window.h"
 #include "rendering/rendering.h"
 #include "score/score.h"
-#include "score/strip.h"
+#include "overlay/overlay.h"
 #include "smooth/smooth.h"
 #include "glut_recorder.h"
 
@@ -56,7 +56,8 @@ static void sheetAlone(benchmark::State& state)
     const int balls[] = {9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9};
     const ScoreSheet sheet = scoreSheet(balls, maxBallsPerGame);
     keepScore(true);
-    resizeGameWindow(startWindowSize, startWindowSize + stripHeight(startWindowSize));
+    attachOption(scoreOption());
+    resizeGameWindow(startWindowSize, startWindowSize + (int)stripUnitsHigh());  // a strip unit a pixel
     int best = 190;
     for (auto _ : state) {
         drawStrip(sheet, best);
@@ -64,6 +65,7 @@ static void sheetAlone(benchmark::State& state)
         best ^= state.range(0);  // 190, 191, 190, ...: a new strip each time
     }
     keepScore(false);
+    detachOptions();
     resizeGameWindow(startWindowSize, startWindowSize);
 }
 BENCHMARK(sheetAlone)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();

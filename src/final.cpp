@@ -17,7 +17,8 @@
 // Window and camera.
 int GW = 0;                  // drawing area width in pixels, as last reshaped
 int GH = 0;                  // drawing area height in pixels, as last reshaped
-Vector3D eye(0, 1, 1);       // scene camera position, world units
+const Vector3D startEye(0, 1, 1);
+Vector3D eye = startEye;     // scene camera position, world units
 Vector3D look(0, 0, 0);      // point the scene camera looks at
 float clickedX = 0;          // normalised mouse x at the last press or drag event
 
@@ -71,9 +72,9 @@ void startUp(int* argc, char** argv)
     glEnable(GL_DEPTH_TEST);
     init_lighting();
     init_tex();
-    LoadTexture("balltexture.bmp", 1);
-    LoadTexture("floor.bmp", 2);
-    LoadTexture("pintexture.bmp", 3);
+    LoadTexture(picturePath("balltexture.bmp"), 1);
+    LoadTexture(picturePath("floor.bmp"), 2);
+    LoadTexture(picturePath("pintexture.bmp"), 3);
     door::windowOpened();
 }
 

@@ -12,6 +12,7 @@ enum GameState { aiming = 0, powering = 1, rolling = 2 };
 // Window and camera.
 extern int GW;
 extern int GH;
+extern const Vector3D startEye;  // where the camera starts
 extern Vector3D eye;
 extern Vector3D look;
 extern float clickedX;

@@ -9,9 +9,12 @@
 #include "score/score.h"
 #include "smooth/smooth.h"
 #include "sound/sound.h"
+#include "standard_streams.h"
+#include "window/window.h"
 
 int main(int argc, char** argv)
 {
+    prepareStandardStreams();
     // A reader that goes away, as head does, must not end the game: what it
     // would have read is dropped.
     signal(SIGPIPE, SIG_IGN);
@@ -26,6 +29,10 @@ int main(int argc, char** argv)
         attachOption(smoothOption());
     if (options.playSound)
         attachOption(soundOption());
+    // The player's game has its window; last, so its panels cover what the
+    // others draw.
+    if (playerGame())
+        attachOption(playerWindow(argc, argv));
     startUp(&argc, argv);
     glutMainLoop();
     return 0;

@@ -5,7 +5,8 @@
 // replays the events through the real callbacks and compares every line.
 // "> frame NAME" draws a frame and compares its scene, value for value, with
 // the picture tests/reference/NAME.bmp drawn before by the same renderer;
-// "> strip NAME" compares the score strip above the scene. "> between F"
+// "> strip NAME" compares the strip above the scene. "> score" and
+// "> player" make the game the player's, with its window. "> between F"
 // notes what a --smooth picture a fraction F through the latest step draws,
 // then the state put back. After an intended change, scripts/update-expected
 // writes both anew. A line the reader does not understand fails the test by
@@ -36,6 +37,7 @@
 #include "scratch_folder.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
+#include "window/window.h"
 
 namespace {
 
@@ -175,6 +177,16 @@ Pin& pin(std::istream& in)
     return index >= 0 && index < 10 ? pins[index] : throw std::out_of_range("no such pin");
 }
 
+// The player's game has its window's option with any other: attached once
+// a session, last, as the game attaches it.
+bool playerWindowAttached = false;
+void attachPlayerWindow()
+{
+    if (!playerWindowAttached)
+        attachOption(playerWindow(0, nullptr));
+    playerWindowAttached = true;
+}
+
 const std::map<std::string, void (*)()> drawings = {{"floor", drawFloor}, {"pins", drawPins},
     {"ball", drawBall}, {"meter", drawForceMeter}, {"arrow", drawAimArrow}, {"axes", drawAxes}};
 
@@ -210,7 +222,9 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
          data.emplace();
          setenv("XDG_DATA_HOME", data->path.c_str(), 1);
          keepScore(true);
+         attachPlayerWindow();
      }},
+    {"player", [](std::istream&) { attachPlayerWindow(); }},
     {"ball", [](std::istream& in) { recordBall(next<int>(in)); }},
     {"draw", [](std::istream& in) { drawings.at(next(in))(); }},
     {"frame", [](std::istream& in) { expectFrameLike(next(in), 0, GH); }},
@@ -224,7 +238,7 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
 };
 
 const std::map<std::string, int> specialKeys = {
-    {"left", GLUT_KEY_LEFT}, {"right", GLUT_KEY_RIGHT}, {"up", GLUT_KEY_UP}, {"f1", GLUT_KEY_F1}};
+    {"left", GLUT_KEY_LEFT}, {"right", GLUT_KEY_RIGHT}, {"up", GLUT_KEY_UP}, {"f1", GLUT_KEY_F1}, {"home", GLUT_KEY_HOME}};
 const std::map<std::string, unsigned char> namedKeys = {{"space", ' '}, {"esc", 27}, {"enter", '\r'}};
 
 class Session {
@@ -342,6 +356,7 @@ void replay(const char* name, bool halfwayPictures)
     detachOptions();
     attachOption(scoreOption());
     attachOption(smoothOption());
+    playerWindowAttached = false;
     keepScore(false);
     ASSERT_TRUE(resizeGameWindow(500, 500));  // after a session that resized it
     restoreStartState();
@@ -390,6 +405,6 @@ TEST(GoldenReader, RefusesEveryTypo)
 const auto paramName = [](const auto& info) { return std::string(info.param); };
 INSTANTIATE_TEST_SUITE_P(Sessions, GoldenSession,
                          testing::Values("start_and_keys", "meter_and_reset", "orbit", "pins", "ball_steps", "throws",
-                                         "frames", "scored_games", "sheets", "drawings", "smooth", "strip"),
+                                         "frames", "scored_games", "sheets", "drawings", "smooth", "strip", "pause"),
                          paramName);
 INSTANTIATE_TEST_SUITE_P(Sessions, SmoothGoldenSession, testing::Values("throws", "scored_games"), paramName);

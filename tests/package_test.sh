@@ -41,15 +41,30 @@ rsvg-convert "$usr/share/icons/hicolor/scalable/apps/$(sed -n 's/^Icon=//p' "$en
 
 # Each Exec= (the scored game, the practice action) started as a desktop would:
 # in Path=, found in the package's games folder, on a display of its own. It
-# must show its window and load its three pictures within 20 seconds.
+# must show its window, load its three pictures and give its window the class
+# the entry names within 20 seconds.
 grep -qx Path=/usr/share/games/bowling "$entry" || { echo "Path= is not Debian's folder for game data"; exit 1; }
+class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 sed -n 's/^Exec=//p' "$entry" | while read -r command; do
   (cd "$usr/share/games/bowling" && XDG_DATA_HOME=$scratch timeout 20 xvfb-run -a bash -c 'env PATH="$1" $0 >"$2" &
-    xdotool search --sync --name "^Bowling$" >/dev/null; until [ "$(wc -l <"$2")" = 3 ]; do sleep 0.1; done; kill $!' \
-    "$command" "$usr/games" "$scratch/output") &&
+    window=$(xdotool search --sync --name "^Bowling$" | head -n 1); until [ "$(wc -l <"$2")" = 3 ]; do sleep 0.1; done
+    until [[ $(xprop -id "$window" WM_CLASS) == *", \"$3\"" ]]; do sleep 0.1; done; kill $!' \
+    "$command" "$usr/games" "$scratch/output" "$class") &&
     diff <(printf 'trying to load %s\n' balltexture.bmp floor.bmp pintexture.bmp) "$scratch/output" ||
-    { echo "Exec=$command did not show its window and load its pictures"; exit 1; }
+    { echo "Exec=$command did not show its window of class '$class' and load its pictures"; exit 1; }
 done
+
+# Typed in a terminal, from / and as a user who owns none of its files, the
+# game finds its pictures in the package's data folder.
+chmod 755 "$scratch"
+Xvfb -displayfd 3 3>"$scratch/display" 2>/dev/null &
+trap 'kill %Xvfb; rm -rf "$scratch"' EXIT
+until [ -s "$scratch/display" ]; do sleep 0.05; done
+user=() && [ "$(id -u)" != 0 ] || user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+(cd / && export DISPLAY=:$(cat "$scratch/display") && "${user[@]}" "$usr/games/bowling" >"$scratch/typed" &
+  timeout 20 bash -c 'until [ "$(wc -l <"$0")" = 3 ]; do sleep 0.1; done' "$scratch/typed"; kill $!) &&
+  diff <(printf "trying to load $usr/share/games/bowling/%s\n" balltexture.bmp floor.bmp pintexture.bmp) "$scratch/typed" ||
+  { echo "bowling typed in / did not load the package's pictures"; exit 1; }
 
 # The same bytes from a copy of the working files in another folder, built
 # with the game's targets alone. The copy has no git history, so it is given

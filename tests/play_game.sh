@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# play_game.sh GAME_FOLDER: the real game, started in a scratch folder with
-# its three pictures, on an X server of its own, played with real key and
-# mouse events and read back from its window's pixels.
+# play_game.sh GAME_FOLDER: the real game, started in an empty folder, so it
+# loads the three pictures beside itself, on an X server of its own, played
+# with real key and mouse events and read back from its window's pixels.
 set -euo pipefail
-game=$1
+game=$(realpath "$1")
 source "$(dirname "$0")/x_game.sh" "$game"
 start_game "$game"
 
 [ "$(xdotool getwindowname "$window")" = Bowling ] || fail "window title"
+[[ $(xprop -id "$window" WM_CLASS) == *"not found"* ]] || fail "the plain game names its class"
 xdotool getwindowgeometry "$window" | grep -q 'Geometry: 500x500' || fail "window size"
 wait_until differs xc:black  # drawn once the textures are loaded
 grab start.png
@@ -34,5 +35,5 @@ xdotool mousemove --window "$window" 250 250 mousedown 1 mousemove --window "$wi
 wait_until differs start.png
 kill "$pid"
 wait "$pid" || true
-printf 'trying to load %s\n' balltexture.bmp floor.bmp pintexture.bmp | cmp - output || fail "output: $(cat output)"
+printf "trying to load $game/%s\n" balltexture.bmp floor.bmp pintexture.bmp | cmp - output || fail "output: $(cat output)"
 echo "played a frame"

@@ -1,14 +1,18 @@
-// score_sheet_test.cpp: the score strip's drawing leaves OpenGL as it found it.
+// score_sheet_test.cpp: the overlay's drawing, the score strip and a panel,
+// leaves OpenGL as it found it.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
 
 #include <vector>
 
+#include "game_window.h"
+#include "overlay/overlay.h"
 #include "score/score.h"
 
 // Read back after drawing from a state apart from the game's usual one,
-// both when the strip is drawn and when the picture kept of it is copied.
+// when the strip is drawn, when the picture kept of it is copied and when a
+// panel is drawn over the scene.
 TEST(ScoreSheet, DrawingLeavesTheOpenGlStateAsItFoundIt)
 {
     const GLenum names[] = {GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX, GL_MODELVIEW_STACK_DEPTH, GL_MATRIX_MODE, GL_CURRENT_COLOR,
@@ -20,6 +24,10 @@ TEST(ScoreSheet, DrawingLeavesTheOpenGlStateAsItFoundIt)
             glGetFloatv(names[i], &values[16 * i]);
         return values;
     };
+    keepScore(true);
+    detachOptions();
+    attachOption(scoreOption());
+    ASSERT_TRUE(resizeGameWindow(700, 600));
     const int balls[] = {10, 7, 3, 9, 0};
     glColor4f(0.25f, 0.5f, 0.75f, 1);
     glRasterPos2f(0.1f, 0.2f);
@@ -28,5 +36,10 @@ TEST(ScoreSheet, DrawingLeavesTheOpenGlStateAsItFoundIt)
     EXPECT_EQ(state(), before) << "drawn";
     drawStrip(scoreSheet(balls, 5), 212);
     EXPECT_EQ(state(), before) << "copied from the strip kept";
+    const char* const lines[] = {"Esc\tresume", "a line alone"};
+    drawPanel("Paused", lines, 2);
+    EXPECT_EQ(state(), before) << "a panel";
     EXPECT_EQ(glGetError(), (GLenum)GL_NO_ERROR);
+    keepScore(false);
+    detachOptions();
 }

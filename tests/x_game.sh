@@ -1,11 +1,11 @@
-# x_game.sh GAME_FOLDER, sourced by the tests that play the real binary: a
-# scratch folder, current and removed at exit, with the game's pictures; an X
-# server of the test's own (freeglut windows carry no pid, and other tests
-# open "Bowling" windows too); the game on it, its window read as pixels.
+# x_game.sh GAME_FOLDER, sourced by the tests that play the real binary: an
+# empty scratch folder, current and removed at exit, so the game loads the
+# pictures beside itself; an X server of the test's own (freeglut windows
+# carry no pid, and other tests open "Bowling" windows too); the game on it,
+# its window read as pixels.
 scratch=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$scratch"' EXIT
 cd "$scratch"
-ln -s "$1"/{balltexture,floor,pintexture}.bmp .
 
 Xvfb -displayfd 3 -screen 0 640x640x24 3>display 2>/dev/null &
 until [ -s display ]; do sleep 0.05; done
@@ -21,9 +21,10 @@ start_game() {
   xdotool windowfocus --sync "$window"
 }
 
-# Grabs the window (or the part given as WxH+X+Y) until it is the same as a
-# picture taken before (same) or until it is not (differs).
-grab() { import -window "$window" ${2:+-crop "$2"} "$1"; }
+# Grabs the window (or the part given as WxH+X+Y), or fails if it is gone,
+# as after a quit, where import would wait for it; wait_until grabs it until
+# it is the same as a picture taken before (same) or until it is not (differs).
+grab() { timeout 10 import -window "$window" ${2:+-crop "$2"} "$1" || fail "no window to grab"; }
 wait_until() {  # same|differs REFERENCE [WxH+X+Y]
   for _ in $(seq 100); do
     grab now.png "${3:-}"

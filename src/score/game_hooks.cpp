@@ -1,11 +1,14 @@
 // game_hooks.cpp: scoring through the option door: the pins each ball
-// knocks down, the end of a game and the new rack after it, and the strip.
+// knocks down, the end of a game, its panel and the new rack after it, and
+// the sheet in the strip.
+#include <GL/glut.h>
+
 #include <algorithm>
 #include <cstdio>
 
 #include "final.h"
+#include "overlay/overlay.h"
 #include "score/score.h"
-#include "score/strip.h"
 
 static bool scoring = false;
 static int balls[maxBallsPerGame];  // the current game's, as pins down
@@ -13,27 +16,39 @@ static int ballCount = 0;
 static ScoreSheet sheet = scoreSheet(balls, 0);
 static int bestScore = noScore;
 static int pinsAtRelease = 0;
+static bool gameOverShown = false;  // the panel, until Space
+static bool newBest = false;        // the game just over beat every one before
+
+static void freshSheet()
+{
+    ballCount = 0;
+    sheet = scoreSheet(balls, 0);
+    gameOverShown = false;
+}
 
 void keepScore(bool on)
 {
     scoring = on;
-    ballCount = 0;
-    sheet = scoreSheet(balls, 0);
+    freshSheet();
     bestScore = on ? readBestScore() : noScore;
+    showStripBand(StripBand::sheet, on);
 }
 
 void recordBall(int pinsDown)
 {
     // A finished sheet stays up until the next game's first ball is in.
     if (sheet.gameOver)
-        ballCount = 0;
+        freshSheet();
     balls[ballCount++] = pinsDown;
     sheet = scoreSheet(balls, ballCount);
     if (!sheet.gameOver)
         return;
     // Another game may have saved a better one since this one started; a
     // best that could not be saved still counts for this run.
-    bestScore = std::max(bestScore, offerBestScore(sheet.score));
+    const int bestNow = offerBestScore(sheet.score);
+    newBest = sheet.score > bestScore && sheet.score >= bestNow;
+    bestScore = std::max(bestScore, bestNow);
+    gameOverShown = true;
     printf("Game over: %d points, best game %d\n", sheet.score, bestScore);
     fflush(stdout);  // the player may be reading through a pipe
     framePart = 0;  // reset sets up a full rack for the new game
@@ -44,19 +59,33 @@ const ScoreSheet* currentSheet()
     return scoring ? &sheet : nullptr;
 }
 
+static void drawGameOver()
+{
+    char score[32], best[32];
+    snprintf(score, sizeof score, "%d points", sheet.score);
+    snprintf(best, sizeof best, newBest ? "A new best game!" : "Best game: %d", bestScore);
+    const char* const lines[] = {score, best, "", "Space: new game"};
+    drawPanel("Game over", lines, 4);
+}
+
 namespace {
 
 class ScoreOption : public PlayerOption {
-    void placeWindow(WindowPlacement& placement) override
-    {
-        if (scoring)
-            placement.height += stripHeight(placement.width);
-    }
-
     void layOut(SceneLayout& layout) override
     {
         if (scoring)
-            layOutBelowStrip(layout);
+            layOutStrip(layout);
+    }
+
+    // Space after a game's end starts the next: a fresh sheet, the ball in
+    // the hand.
+    bool takeKey(unsigned char key) override
+    {
+        if (!gameOverShown || key != ' ')
+            return false;
+        freshSheet();
+        glutPostRedisplay();
+        return true;
     }
 
     void ballReleased() override
@@ -71,11 +100,23 @@ class ScoreOption : public PlayerOption {
             recordBall(pinsAtRelease - pinsStanding());
     }
 
-    void sceneDrawn() override
+    // The abandoned game's balls are forgotten, never saved.
+    void gameRestarted() override
     {
         if (scoring)
-            drawStrip(sheet, bestScore);
+            freshSheet();
     }
+
+    void sceneDrawn() override
+    {
+        if (!scoring)
+            return;
+        drawStrip(sheet, bestScore);
+        if (gameOverShown)
+            drawGameOver();
+    }
+
+    void programEnds() override { offerUnsavedBest(); }
 };
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include "option_door.h"
 
 // The option: it counts the pins each ball knocks down, lays the scene out
-// below the strip, which makes the window taller, and draws the strip. Until
-// keepScore(true) it does nothing.
+// below the strip, which makes the window taller, and draws the sheet in
+// the strip. At a game's end a panel shows the score until Space starts the
+// next game; a new game called for before then starts a fresh sheet and
+// saves nothing. Until keepScore(true) it does nothing.
 PlayerOption& scoreOption();
 // On: a fresh sheet and the best game read from its file. Off: no scoring.
 void keepScore(bool on);
@@ -35,16 +37,20 @@ ScoreSheet scoreSheet(const int* balls, int ballCount);
 // The sheet on show, or nullptr while no score is kept.
 const ScoreSheet* currentSheet();
 
-// Draws the strip: the sheet, with best possibly noScore, and a hint of
-// what the keys do now.
+// Draws the sheet, with best possibly noScore, in the strip's top band.
 void drawStrip(const ScoreSheet& sheet, int best);
 
 // The best game in $XDG_DATA_HOME/bowling/best-score. Trouble with the file
-// is told in one line on standard error and never ends the game: a bad
-// file, or anything but a regular file, reads as noScore, and a save that
-// fails leaves the game going.
+// is told in one line on standard error, each kind once a run from here
+// on, and never ends the game: a bad file, or anything but a regular file,
+// reads as noScore, and a save that fails leaves the game going.
 int readBestScore();
 // A finished game's score: under a lock that every game on the folder
-// takes, the file is read again and replaced only if score beats it.
-// Returns the best game now, score included.
+// takes, the file is read again and replaced only if score beats it; where
+// it cannot be read, it is moved aside first. A lock that another game
+// keeps for two seconds is given up: the score then waits for the next
+// offer, which takes the better of the two. Returns the best game now,
+// score included.
 int offerBestScore(int score);
+// At the program's end: a best still waiting for the lock, offered again.
+void offerUnsavedBest();

@@ -1,11 +1,15 @@
-// sheet.cpp: the score sheet along the top of the strip: ten frame boxes,
-// the game's score and the best game, in strip units.
+// sheet.cpp: the score sheet, the strip's top band: ten frame boxes, the
+// game's score and the best game, in strip units.
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
+#include <iterator>
 
-#include "score/strip.h"
+#include "overlay/overlay.h"
+#include "score/score.h"
 
 static const float cellWidth = 18;  // one ball's mark
 static const float frameWidth = 2 * cellWidth;
@@ -83,8 +87,32 @@ static void drawFigures(const ScoreSheet& sheet, int best)
         drawNumber(best, framesPerGame + 1);
 }
 
-void drawSheet(const ScoreSheet& sheet, int best)
+// What the band shows: its kept picture stands while this is the same.
+struct Shown {
+    char marks[maxBallsPerGame + 1];
+    int runningTotals[framesPerGame];
+    int score, best;
+};
+
+// The sheet being drawn, for the band's drawing.
+static const ScoreSheet* drawing = nullptr;
+static int drawingBest = noScore;
+
+static void drawSheet()
 {
     drawLines();
-    drawFigures(sheet, best);
+    drawFigures(*drawing, drawingBest);
+}
+
+void drawStrip(const ScoreSheet& sheet, int best)
+{
+    Shown shown;
+    memset(&shown, 0, sizeof shown);  // the padding too: the bytes are compared
+    std::copy(std::begin(sheet.marks), std::end(sheet.marks), shown.marks);
+    std::copy(std::begin(sheet.runningTotals), std::end(sheet.runningTotals), shown.runningTotals);
+    shown.score = sheet.score;
+    shown.best = best;
+    drawing = &sheet;
+    drawingBest = best;
+    drawStripBand(StripBand::sheet, &shown, sizeof shown, drawSheet);
 }

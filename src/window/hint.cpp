@@ -1,13 +1,14 @@
-// hint.cpp: what the keys do now, for a player who started the game from a
-// menu and never saw --help.
+// hint.cpp: what the keys do now, in the strip's hint band, for a player who
+// started the game from a menu and never saw --help.
 #include <GL/gl.h>
 
 #include <initializer_list>
 
 #include "final.h"
-#include "score/strip.h"
+#include "overlay/overlay.h"
+#include "window/window_parts.h"
 
-static const float hintBaseline = 55;
+static const float hintBaseline = 11;
 static const float hintCapHeight = 8;
 
 // Each part centred in an equal share of the strip's width: the stroke
@@ -22,7 +23,7 @@ static void drawParts(std::initializer_list<const char*> parts)
     }
 }
 
-void drawHint()
+static void drawKeysNow()
 {
     glColor3f(0.85f, 0.85f, 0.6f);
     if (currentState == aiming)
@@ -30,5 +31,10 @@ void drawHint()
     else if (currentState == powering)
         drawParts({"Space: release the ball", "Drag: camera"});
     else
-        drawParts({"Drag: camera"});
+        drawParts({"Drag: camera", "Esc: pause", "F1: all keys"});
+}
+
+void drawHint()
+{
+    drawStripBand(StripBand::hint, &currentState, sizeof currentState, drawKeysNow);
 }

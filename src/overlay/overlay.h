@@ -1,0 +1,51 @@
+// overlay.h: what the player's options show around and over the scene,
+// shared by them without their knowing one another: the strip above the
+// scene, made of the bands the options show, and panels over the scene.
+// Both are laid out in units that grow with the window, so their text
+// reads alike at every size. Not an option itself: the game never calls it.
+#pragma once
+
+#include <cstddef>
+
+#include "final.h"
+
+struct SceneLayout;
+
+// The strip's bands, top to bottom: the score sheet and the keys' hint.
+enum class StripBand { sheet, hint, count };
+
+// Across the strip's middle, in strip units, whatever the window's width.
+inline constexpr float stripUnitsWide = startWindowSize;
+// Each band's height in strip units.
+inline constexpr float bandUnitsHigh[(int)StripBand::count] = {44, 18};
+// A scene of the start view's proportions, in strip units: square.
+inline constexpr float sceneUnitsHigh = stripUnitsWide;
+
+// The band is in the strip, or not, from the next layout on. Called before
+// the window opens, which the strip makes taller.
+void showStripBand(StripBand band, bool shown);
+// The bands shown, in strip units; 0 without any.
+float stripUnitsHigh();
+// Takes the strip's rows off the top of the scene's viewport, which starts
+// as the whole window. Strip units are pixels times the window's width
+// over stripUnitsWide, but never more than a scene of the start view's
+// proportions below the strip leaves: a wide window keeps its strip low.
+// The same whoever calls it and however often.
+void layOutStrip(SceneLayout& layout);
+
+// Draws a band with draw(), in strip units, y downwards from the band's
+// top, over a backdrop across the whole window. What it draws is kept as a
+// picture and copied while the content (size bytes) and the layout stay
+// the same. Leaves every piece of OpenGL state as it found it.
+void drawStripBand(StripBand band, const void* content, size_t size, void (*draw)());
+
+// Centred on centreX, its capitals capHeight units tall on the baseline, in
+// units whose y runs downwards.
+void drawText(const char* text, float centreX, float baseline, float capHeight);
+// Its width in the same units.
+float textWidth(const char* text, float capHeight);
+
+// A panel over the middle of the scene's viewport: a title above lines of
+// text, each line's parts (split at a tab) in two columns. Leaves every
+// piece of OpenGL state as it found it.
+void drawPanel(const char* title, const char* const* lines, int lineCount);

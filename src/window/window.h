@@ -1,0 +1,14 @@
+// window.h: the player's window, an option of every player's game. It opens
+// the window centred and as large as fits the screen, names its class for
+// the desktop, keeps the scene's proportions at any size, shows the keys'
+// hint in the strip above the scene, and gives the keys of a window: Esc
+// pauses (then Esc resumes, N starts a new game, Q quits), F1 or H shows
+// every key, F11 toggles full screen, Home or C brings the camera home.
+// While paused every step of the game waits, to run as it would have.
+#pragma once
+
+#include "option_door.h"
+
+// The option. Its arguments are GLUT's, before glutInit reads them: a
+// -geometry among them places the window instead.
+PlayerOption& playerWindow(int argc, char** argv);

@@ -1,0 +1,25 @@
+// window_parts.h: the player's window's parts, private to src/window/.
+#pragma once
+
+#include "option_door.h"
+
+// placement.cpp: GLUT's -geometry, if given, noted from its arguments.
+void noteGeometry(int argc, char** argv);
+// Centred on the screen, four fifths of its height, of the proportions of
+// the strip over a square scene; the parts of a -geometry given win.
+void placeOnScreen(WindowPlacement& placement);
+// Below the strip, the scene's picture as the square one, with more seen
+// across or up and down as the viewport is wider or taller.
+void keepProportions(SceneLayout& layout);
+
+// window_class.cpp: WM_CLASS bowling/Bowling on the open window.
+void nameWindowClass();
+
+// hint.cpp: the keys that act now, in the strip's hint band.
+void drawHint();
+
+// panels.cpp: the pause and keys panels, and the steps held meanwhile.
+bool panelKey(unsigned char key);
+bool panelSpecialKey(int key);
+bool holdWhilePanelShown(void (*step)(int), int value);
+void drawPanels();

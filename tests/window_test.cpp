@@ -1,0 +1,67 @@
+// window_test.cpp: the player's window keeps the scene's proportions: the
+// ball, drawn alone where it starts, measures as wide as it is high in a
+// square scene, and so in a wide or a tall one, which see more instead.
+#include <gtest/gtest.h>
+
+#include <GL/glut.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "final.h"
+#include "game_window.h"
+#include "rendering/rendering.h"
+#include "window/window.h"
+
+// The ball's bounding box in the scene's viewport, in pixels.
+struct Box {
+    int wide, high;
+};
+
+static Box ballAlone()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    gluLookAt(eye.getDx(), eye.getDy(), eye.getDz(), look.getDx(), look.getDy(), look.getDz(), 0, 1, 0);
+    glTranslatef(ballX, 0, ballZ);
+    drawBall();
+    glPopMatrix();
+    std::vector<unsigned char> rgb((size_t)GW * GH * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, GW, GH, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    int left = GW, right = -1, bottom = GH, top = -1;
+    for (int y = 0; y < GH; y++)
+        for (int x = 0; x < GW; x++) {
+            const unsigned char* pixel = &rgb[((size_t)y * GW + x) * 3];
+            if (pixel[0] + pixel[1] + pixel[2] == 0)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            bottom = std::min(bottom, y);
+            top = std::max(top, y);
+        }
+    return {right - left + 1, top - bottom + 1};
+}
+
+// Seen from the camera, off the picture's axis, the ball is a little higher
+// than wide even in the square scene: other shapes must measure the same,
+// scaled by the scene's smaller side, to within a pixel or two.
+TEST(PlayerWindow, TheBallKeepsItsShapeAtEveryShapeOfWindow)
+{
+    restoreStartState();
+    detachOptions();
+    attachOption(playerWindow(0, nullptr));
+    ASSERT_TRUE(resizeGameWindow(500, 518));  // a square scene below the hint
+    ASSERT_EQ(GH, 500);
+    const Box square = ballAlone();
+    const int shapes[][2] = {{1000, 500}, {500, 1000}};
+    for (const auto& shape : shapes) {
+        ASSERT_TRUE(resizeGameWindow(shape[0], shape[1]));
+        const Box ball = ballAlone();
+        const double scale = std::min(GW, GH) / 500.0;
+        EXPECT_NEAR(ball.wide, square.wide * scale, 2) << shape[0] << " x " << shape[1];
+        EXPECT_NEAR(ball.high, square.high * scale, 2) << shape[0] << " x " << shape[1];
+    }
+    detachOptions();
+}
