@@ -1,7 +1,6 @@
-// smooth_pacing_test.cpp: --smooth's pictures over a second of a roll, GLUT's
-// main loop played on the recorded clock: a picture asked for first, else the
-// timer due first, as late as a busy machine makes it. Xvfb swaps at once; a
-// run of its own preloads a driver that claims otherwise (swap_at_once.cpp).
+// smooth_pacing_test.cpp: --smooth's pictures over a second of a roll, GLUT's main loop
+// played on the recorded clock: a picture asked for first, else the timer due first, as
+// late as a busy machine makes it. Xvfb swaps at once; swap_at_once.cpp claims otherwise.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,26 +23,22 @@ TEST(SmoothPacing, NeverMorePicturesThanTheDisplayShows)
         keyboard(' ', 0, 0);
         keyboard(' ', 0, 0);
         const int end = glutRecorder::now + 1000;
-        while (glutRecorder::now < end && glutRecorder::swaps.size() < 1000) {
-            auto& timers = glutRecorder::timers;
-            const auto first = std::min_element(timers.begin(), timers.end(), [](auto& a, auto& b) { return a.due < b.due; });
+        auto& timers = glutRecorder::timers;
+        while (glutRecorder::now < end && glutRecorder::swaps.size() < 1000 && (glutRecorder::redisplays || !timers.empty())) {
             if (glutRecorder::redisplays > 0) {
                 glutRecorder::redisplays = 0;
                 drawSmoothly();
-            } else if (first != timers.end()) {
+            } else {
+                const auto first = std::min_element(timers.begin(), timers.end(), [](auto& a, auto& b) { return a.due < b.due; });
                 glutRecorder::now = std::max(glutRecorder::now, first->due + timerLateness);
                 std::rotate(timers.begin(), first, first + 1);
                 glutRecorder::runNextTimer();
-            } else {
-                break;  // nothing more will happen
             }
         }
         SCOPED_TRACE(testing::Message() << "timers late by " << timerLateness << " ms");
-        EXPECT_EQ(currentState, rolling);
-        // At the rate, a late picture made up; picture k never before k
-        // pictures' time, but the few drawn as fast as the swap returned.
+        // At the rate, late ones made up; picture k never before k pictures' time, but the trusted.
         const std::vector<int>& shown = glutRecorder::swaps;
-        EXPECT_GE(shown.size(), rate - 1u);
+        EXPECT_GE(shown.size(), rate - 1u) << "pictures in a second";
         for (size_t k = 0; k < shown.size(); k++)
             if (shown[k] - shown[0] < (double)((int)k - trusted) * 1000 / rate - 1) {
                 ADD_FAILURE() << "picture " << k << " at " << shown[k] - shown[0] << " ms";

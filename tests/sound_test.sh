@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # sound_test.sh GAME_FOLDER CASE: the real game played with real keys while
 # OpenAL Soft writes its mix in real time to a wave file, measured with sox.
-# throws: --sound, the camera swung left, the right edge at one pin, the left
-# into the gutter, a full rack, a bumper. silent: no --sound, so no file.
-# nodriver: --sound on an ALSA device that does not exist: one line, a game.
-# loud: nodriver where the player asked for the library's lines: them, then ours.
-# stall: the mix to a FIFO nobody opens: one line after a second, a game.
-# stopped: to a FIFO opened and never read: the game still ends at once.
+# throws: --sound, the camera swung left, the right edge at one pin, the left into the
+# gutter, a full rack, a bumper. silent: no --sound, no file. nodriver: no such ALSA device:
+# one line, a game; loud: the library's lines first. stall, stopped: the mix to a FIFO
+# nobody opens (one line, a game) or nobody reads (an exit at once).
 set -euo pipefail
 case=$2
 source "$(dirname "$0")/x_game.sh" "$1"
@@ -25,9 +23,8 @@ export ALSOFT_CONF=$scratch/alsoft.conf HOME=$scratch XDG_CONFIG_HOME=$scratch X
 
 rate=22050  # frames a second in the mix, of 4 bytes each
 bytes() { stat -c %s mix.wav 2>/dev/null || echo 0; }
-# Rolls at full power from where the keys put it; prints the mix's size at
-# the release and once the ball is back at its start. new_view: xdotool's
-# arguments change what lane.png is.
+# Rolls at full power from where the keys put it; prints the mix's size at the release
+# and once the ball is back at its start. new_view: xdotool's arguments change lane.png.
 throw() {  # KEYS...
   xdotool key --delay 5 "$@"
   wait_until differs lane.png "$lane"
@@ -44,21 +41,18 @@ level() {  # WHAT CHANNEL FROM TO [EFFECT...]
   sox mix.wav -n trim "${from}s" "$(( to - from ))s" "${remix[@]}" "${@:5}" stat 2>&1 |
     awk -v what="$1" '$1 == what && $2 == "amplitude:" { print $3 }'
 }
-# The 50 ms windows from FROM in which a knock starts: above 1 kHz the roll
-# stays under 0.005 and a knock goes well over 0.04.
+# The 50 ms windows from FROM where a knock starts: above 1 kHz the roll stays under 0.005.
 knocks() {  # FROM TO
   local from=$(( ($1 - header) / 4 )) to=$(( ($2 - header) / 4 ))
   sox mix.wav -t dat - trim "${from}s" "$(( to - from ))s" remix - highpass 1000 | awk -v n=$((rate / 20)) '
     !/^;/ { v = $2 < 0 ? -$2 : $2; p = v > p ? v : p }
-    !/^;/ && ++i % n == 0 { if (p > 0.04 && !was) printf "%d ", i / n - 1; was = p > 0.04; p = 0 }
-    END { print "" }'
+    !/^;/ && ++i % n == 0 { if (p > 0.04 && !was) printf "%d ", i / n - 1; was = p > 0.04; p = 0 } END { print "" }'
 }
 louder() {  # A B FACTOR CLAIM: A is more than FACTOR times B
   awk -v a="$1" -v b="$2" -v f="$3" 'BEGIN { exit !(a > f * b) }' || fail "$4: $1 against $2"
 }
 
-# Xlib ends the program with 1 when its window is gone, not a sanitizer's
-# report, nor an exit that waits on the device.
+# Xlib's status 1 for a window gone: no sanitizer's report, no exit waiting on the device.
 close_window() {
   xdotool windowkill "$window"
   timeout 10 tail --pid="$pid" -f /dev/null || fail "the game still runs with its window gone"

@@ -7,12 +7,9 @@
 #include <string>
 
 static void setInterval(Display*, GLXDrawable, int) {}
-
 static Bool displayRate(Display*, GLXDrawable, int32_t* numerator, int32_t* denominator)
 {
-    *numerator = atoi(getenv("BOWLING_TEST_DISPLAY_RATE"));
-    *denominator = 1;
-    return True;
+    return *denominator = 1, *numerator = atoi(getenv("BOWLING_TEST_DISPLAY_RATE")), True;
 }
 
 extern "C" const char* glXQueryExtensionsString(Display* display, int screen)

@@ -1,8 +1,7 @@
 // synthesis_test.cpp: each sound's length, peak and energy (the sum of its
 // squared samples) as recorded, so that a sound changed by accident shows;
-// scripts/update-expected records them anew after a change meant to. And
-// the knocks another physics reports, heard through OpenAL Soft's null
-// driver and read back from its voices.
+// scripts/update-expected records them anew after a change meant to. And what
+// the option plays, read back from OpenAL Soft's voices on its null driver.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -47,8 +46,7 @@ TEST(Synthesis, EverySoundAsRecordedAndTheRollWithoutASeam)
     EXPECT_EQ(expected.str(), actual.str()) << path;
 }
 
-// Each kind of knock, soft and hard, at a place of its own: a voice there plays
-// its sound (told by its length), harder louder; the looping roll higher when faster.
+// Each kind of knock at a place of its own, its sound (told by length) louder when harder; the roll higher when faster.
 TEST(Sound, KnocksWhereTheyHappenAndTheRollHigherWhenFaster)
 {
     setenv("ALSOFT_DRIVERS", "null", 1);
@@ -91,6 +89,5 @@ TEST(Sound, KnocksWhereTheyHappenAndTheRollHigherWhenFaster)
         });
     }
     EXPECT_GT(pitches[1], pitches[0] * 1.2f) << "the roll's pitch at speeds 1 and 0.2";
-    currentState = aiming;
     detachOptions();
 }
