@@ -18,14 +18,15 @@ static const int surfaceCount = 6;
 // Tuned with bench/pin_carry against USBC's pin carry: the pins' grip on
 // the deck and their bounce off the ball and the kickbacks decide how many
 // are carried. Static surfaces never touch each other; the ball on the
-// lane takes the oil's friction instead of the gutter's.
+// lane takes the oil's friction instead of the gutter's. A ball in a gutter
+// touches both its sides, so cannot roll on both: it slides, barely held.
 static const Material none = {0, 0, 0};
 static const Material pinDeck = {0.40f, 0.30f, 0.002f};
-static const Material pinKickback = {0.20f, 0.30f, 0.002f};
+static const Material pinKickback = {0.20f, 0.20f, 0.002f};
 static const Material pinPit = {0.50f, 0.10f, 0.01f};
-static const Material pinPin = {0.30f, 0.55f, 0.002f};
+static const Material pinPin = {0.22f, 0.55f, 0.002f};
 static const Material ballPin = {0.15f, 0.60f, 0};
-static const Material ballGutter = {0.20f, 0.10f, 0};
+static const Material ballGutter = {0.02f, 0.10f, 0};
 static const Material ballKickback = {0.20f, 0.30f, 0};
 static const Material ballPit = {0.50f, 0.10f, 0};
 static const Material materials[surfaceCount][surfaceCount] = {
@@ -40,8 +41,8 @@ static const Material materials[surfaceCount][surfaceCount] = {
 
 // The oil thins towards its end, then the dry lane grips over a short
 // stretch: where a spinning ball turns.
-static const double oilFrictionAtFoulLine = 0.04;
-static const double oilFrictionAtItsEnd = 0.08;
+static const double oilFrictionAtFoulLine = 0.03;
+static const double oilFrictionAtItsEnd = 0.05;
 static const double dryFriction = 0.20;
 static const double dryingLength = 1.5;
 

@@ -63,7 +63,7 @@ static btVector3 rollingSpin(const btVector3& velocity)
 // A bowler's spin: about 300 turns a minute, about an axis turned from the
 // rolling one towards the direction of travel as far as the hook asks.
 static const double turnsPerSecond = 30;        // rad/s
-static const double strongestAxisTurn = 75;     // degrees
+static const double strongestAxisTurn = 30;     // degrees
 
 Launch bowled(double x, double angleDegrees, double speed, double hook)
 {
@@ -81,14 +81,38 @@ Launch rolling(double x, double z, double angleDegrees, double speed)
     return {btVector3(btScalar(x), btScalar(ballRadius), btScalar(z)), velocity, rollingSpin(velocity)};
 }
 
+// Bullet rounds a box's edges by its margin, and a box thinner than twice
+// its margin of 4 cm grows: ours are sharp to 4 mm.
+static const btScalar boxMargin = 0.004f;
+
 // A static box in a compound, from its lowest to its highest corner.
 static void addBox(btCompoundShape& compound, std::vector<std::unique_ptr<btBoxShape>>& parts,
                    btVector3 low, btVector3 high)
 {
     parts.push_back(std::make_unique<btBoxShape>((high - low) / 2));
+    parts.back()->setMargin(boxMargin);
     btTransform place;
     place.setIdentity();
     place.setOrigin((low + high) / 2);
+    compound.addChildShape(place, parts.back().get());
+}
+
+// A static slab in a compound, its top face running from a to b across the
+// lane (x, y), as long as the lane.
+static void addSlope(btCompoundShape& compound, std::vector<std::unique_ptr<btBoxShape>>& parts,
+                     btVector3 a, btVector3 b, btScalar zLow, btScalar zHigh)
+{
+    const btScalar thickness = 0.05f;
+    const btVector3 along = b - a;
+    parts.push_back(std::make_unique<btBoxShape>(btVector3(along.length() / 2, thickness / 2, (zHigh - zLow) / 2)));
+    parts.back()->setMargin(boxMargin);
+    btVector3 down = btVector3(0, 0, 1).cross(along).normalized() * (thickness / 2);
+    if (down.y() > 0)
+        down = -down;
+    btTransform place;
+    place.setIdentity();
+    place.setRotation(btQuaternion(btVector3(0, 0, 1), btAtan2(along.y(), along.x())));
+    place.setOrigin((a + b) / 2 + down + btVector3(0, 0, (zLow + zHigh) / 2));
     compound.addChildShape(place, parts.back().get());
 }
 
@@ -107,16 +131,18 @@ LaneWorld::LaneWorld()
     : ballShape(btScalar(ballRadius)),
       laneShape(btVector3(btScalar(laneHalfWidth), -laneBottom / 2, btScalar(laneStart - pitEdgeZ) / 2))
 {
+    laneShape.setMargin(boxMargin);
     const btScalar inner = btScalar(laneHalfWidth);
     const btScalar outer = btScalar(gutterOuterX);
     const btScalar wall = outer + wallThickness;
     const btScalar pitEdge = btScalar(pitEdgeZ);
     for (btScalar side : {btScalar(-1), btScalar(1)}) {
         auto across = [side](btScalar a, btScalar b) { return std::minmax({side * a, side * b}); };
-        const auto floor = across(inner, outer);
         const auto walls = across(outer, wall);
-        addBox(gutterShape, parts, btVector3(floor.first, laneBottom, pitEdge),
-               btVector3(floor.second, btScalar(gutterFloorY), laneStart));
+        // Each gutter a V, from the lane's edge down to its middle and up again.
+        const btVector3 middle(side * (inner + outer) / 2, btScalar(-gutterDepth), 0);
+        addSlope(gutterShape, parts, btVector3(side * inner, 0, 0), middle, pitEdge, laneStart);
+        addSlope(gutterShape, parts, middle, btVector3(side * outer, 0, 0), pitEdge, laneStart);
         addBox(gutterShape, parts, btVector3(walls.first, laneBottom, kickbackStart),
                btVector3(walls.second, gutterWallTop, laneStart));
         addBox(kickbackShape, parts, btVector3(walls.first, pitFloor, pitBack),

@@ -14,9 +14,10 @@ inline constexpr double laneHalfWidth = 0.525;
 // Oil covers the front two thirds; behind it the lane is dry.
 inline constexpr double oilEndZ = headPinZ * 2 / 3;
 
-// The gutters: the scene's, at its scale (0.551 scene units a metre).
-inline constexpr double gutterOuterX = 0.7087;
-inline constexpr double gutterFloorY = -0.0363;
+// The gutters: channels 0.235 m wide and 0.048 m deep, so a ball in one
+// passes clear of the corner pins.
+inline constexpr double gutterOuterX = laneHalfWidth + 0.235;
+inline constexpr double gutterDepth = 0.0476;
 
 // The ball.
 inline constexpr double ballRadius = 0.1085;
