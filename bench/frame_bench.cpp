@@ -11,6 +11,7 @@
 #include "game_window.h"
 #include "rendering/rendering.h"
 #include "score/score.h"
+#include "score/strip.h"
 #include "smooth/smooth.h"
 #include "glut_recorder.h"
 
@@ -55,7 +56,7 @@ static void sheetAlone(benchmark::State& state)
     const int balls[] = {9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9};
     const ScoreSheet sheet = scoreSheet(balls, maxBallsPerGame);
     keepScore(true);
-    resizeGameWindow(500, 500 + scoreStripHeight(500));
+    resizeGameWindow(startWindowSize, startWindowSize + stripHeight(startWindowSize));
     int best = 190;
     for (auto _ : state) {
         drawStrip(sheet, best);
@@ -63,7 +64,7 @@ static void sheetAlone(benchmark::State& state)
         best ^= state.range(0);  // 190, 191, 190, ...: a new strip each time
     }
     keepScore(false);
-    resizeGameWindow(500, 500);
+    resizeGameWindow(startWindowSize, startWindowSize);
 }
 BENCHMARK(sheetAlone)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -72,7 +73,8 @@ BENCHMARK(sheetAlone)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTim
 static void rollIntoThePins()
 {
     restoreStartState();
-    smoothMotion(true);
+    detachOptions();
+    attachOption(smoothOption());
     keyboard(' ', 0, 0);
     keyboard(' ', 0, 0);
     for (int step = 0; step < 24; step++)

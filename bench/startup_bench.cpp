@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "assets/assets.h"
+#include "final.h"
 
 static const int launches = 20;
 // A launch right after the last one ends runs while the X server and the
@@ -162,7 +163,7 @@ int main(int argc, char** argv)
 
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(500, 500);
+    glutInitWindowSize(startWindowSize, startWindowSize);
     glutCreateWindow("Bowling");
     const long faultsBefore = minorPageFaults();
     const double firstLoad = loadTheThreeTextures(false);

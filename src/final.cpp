@@ -10,10 +10,9 @@
 
 #include "assets/assets.h"
 #include "lane_geometry.h"
+#include "option_door.h"
 #include "physics/physics.h"
 #include "rendering/rendering.h"
-#include "score/score.h"
-#include "smooth/smooth.h"
 
 // Window and camera.
 int GW = 0;                  // drawing area width in pixels, as last reshaped
@@ -44,16 +43,25 @@ static const double sideStep = 0.006;  // ball move per "a" or "d" press
 static const int aimStep = 2;          // degrees per arrow key press
 static const int aimLimit = 45;        // degrees either side of straight
 
+// GLUT's display callback: an option may draw the picture its own way.
+static void showPicture()
+{
+    if (!door::drawPicture())
+        display();
+}
+
 void startUp(int* argc, char** argv)
 {
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(500, 500 + scoreStripHeight(500));
-    glutInitWindowPosition(100, 100);
+    WindowPlacement placement = {100, 100, startWindowSize, startWindowSize};
+    door::placeWindow(placement);
+    glutInitWindowSize(placement.width, placement.height);
+    glutInitWindowPosition(placement.x, placement.y);
     glutCreateWindow("Bowling");
     glClearColor(0, 0, 0, 1);
 
-    glutDisplayFunc(display);
+    glutDisplayFunc(showPicture);
     glutReshapeFunc(reshape);
     glutKeyboardFunc(keyboard);
     glutSpecialFunc(specialKeyboard);
@@ -66,6 +74,7 @@ void startUp(int* argc, char** argv)
     LoadTexture("balltexture.bmp", 1);
     LoadTexture("floor.bmp", 2);
     LoadTexture("pintexture.bmp", 3);
+    door::windowOpened();
 }
 
 // The light sits in eye coordinates, so it moves with the camera.
@@ -76,6 +85,20 @@ void init_lighting()
     glEnable(GL_LIGHT0);
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     glShadeModel(GL_SMOOTH);
+}
+
+// In world coordinates: the written ball, on the lane or down in a gutter,
+// with its aim arrow while aiming.
+static void drawBallWhereItIs()
+{
+    glPushMatrix();
+    glTranslatef(ballX, 0, ballZ);
+    if (inGutter(ballX))
+        glTranslatef(0, (float)-gutterDepth, 0);
+    if (currentState == aiming)
+        drawAimArrow();
+    drawBall();
+    glPopMatrix();
 }
 
 void display()
@@ -95,42 +118,42 @@ void display()
     if (shouldDrawAxes)
         drawAxes();
     drawFloor();
-    drawPins();
-
-    glPushMatrix();
-    glTranslatef(ballX, 0, ballZ);
-    if (ballX < -laneEdge || ballX > laneEdge)
-        glTranslatef(0, (float)-gutterDepth, 0);  // down onto the gutter
-    if (currentState == aiming)
-        drawAimArrow();
-    drawBall();
-    glPopMatrix();
+    if (RollPhysics* physics = optionPhysics()) {
+        physics->drawPins();
+        physics->drawBall();
+    } else {
+        drawPins();
+        drawBallWhereItIs();
+    }
     glPopMatrix();
 
-    drawScore();
+    door::sceneDrawn();
     glutSwapBuffers();
 }
 
-// The aspect ratio stays 1.0 whatever the window's shape: the picture is
-// stretched to fill it.
+// Unless an option lays the scene out otherwise, the aspect ratio stays 1.0
+// whatever the window's shape: the picture is stretched to fill it.
 void reshape(int w, int h)
 {
+    SceneLayout layout = {w, h, 0, 0, w, h, 60.0, 1.0};
+    door::layOut(layout);
     GW = w;
-    GH = h;
+    GH = layout.viewportHeight;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(60.0, 1.0, 0.1, 30.0);
+    gluPerspective(layout.fieldOfView, layout.aspect, 0.1, 30.0);
     glMatrixMode(GL_MODELVIEW);
-    glViewport(0, 0, w, h);
+    glViewport(layout.viewportX, layout.viewportY, layout.viewportWidth, layout.viewportHeight);
     glutPostRedisplay();
-    scoreWindowReshaped(w, h);
 }
 
 // One step of the power meter: a triangle wave between 0 and 1 that rests
 // one step at each end.
-void changeSpeed(int)
+void changeSpeed(int game)
 {
-    smoothStepBegins();
+    if (door::holdStep(changeSpeed, game))
+        return;
+    door::stepBegins();
     ballSpeed = ballSpeed + ballSpeedChange;
     if (ballSpeed <= 0) {
         ballSpeed = 0;
@@ -141,22 +164,14 @@ void changeSpeed(int)
     }
     glutPostRedisplay();
     if (currentState == powering)
-        glutTimerFunc(stepMilliseconds, changeSpeed, 0);
-}
-
-static bool anyPinShown()
-{
-    for (Pin& pin : pins)
-        if (pin.isShown())
-            return true;
-    return false;
+        glutTimerFunc(stepMilliseconds, changeSpeed, game);
 }
 
 // Called by the ball step after it toggled framePart: ends the frame after a
 // strike, puts the ball back and sets up the rack for a new frame.
 void reset()
 {
-    if (framePart != 0 && !anyPinShown())
+    if (framePart != 0 && pinsStanding() == 0)
         framePart = 0;
 
     ballX = 0;
@@ -171,7 +186,9 @@ void reset()
     glGetFloatv(GL_MODELVIEW_MATRIX, ballRollMatrix);
     glPopMatrix();
 
-    if (framePart == 0)
+    if (RollPhysics* physics = optionPhysics())
+        physics->setUp(framePart == 0);
+    else if (framePart == 0)
         for (Pin& pin : pins)
             pin.reset();
 }
@@ -180,7 +197,6 @@ void reset()
 // not jump, and runs the first ball step at once.
 static void releaseBall()
 {
-    scoreBallReleased();
     currentState = rolling;
     glPushMatrix();
     glLoadIdentity();
@@ -188,17 +204,22 @@ static void releaseBall()
     glMultMatrixf(ballRollMatrix);
     glGetFloatv(GL_MODELVIEW_MATRIX, ballRollMatrix);
     glPopMatrix();
-    moveBall(0);
+    if (RollPhysics* physics = optionPhysics())
+        physics->release();
+    door::ballReleased();
+    moveBall(door::currentGame());
 }
 
 // A key that does not act in the current state does nothing, not even a redraw.
 void keyboard(unsigned char key, int, int)
 {
+    if (door::takeKey(key))
+        return;
     switch (tolower(key)) {
     case ' ':
         if (currentState == aiming) {
             currentState = powering;
-            changeSpeed(0);
+            changeSpeed(door::currentGame());
         } else if (currentState == powering) {
             releaseBall();
         }
@@ -233,7 +254,7 @@ void keyboard(unsigned char key, int, int)
 
 void specialKeyboard(int key, int, int)
 {
-    if (currentState != aiming)
+    if (door::takeSpecialKey(key) || currentState != aiming)
         return;
     if (key == GLUT_KEY_LEFT) {
         ballTheta = ballTheta - aimStep;

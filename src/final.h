@@ -44,3 +44,5 @@ void reset();
 
 // Every motion advances in steps of one 50 ms timer tick.
 inline constexpr int stepMilliseconds = 50;
+// The plain game's window, and the scene in the player's at first.
+inline constexpr int startWindowSize = 500;

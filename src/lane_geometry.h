@@ -13,6 +13,11 @@ inline constexpr double ballRadius = 0.06013;
 // the float 0.2905f that the keys clamp to lies just inside this limit, so a
 // ball clamped by the keys counts as on the lane, not in a gutter.
 inline constexpr double laneEdge = 0.2905;
+// Off the lane, on either side. Compared in double, as laneEdge says.
+constexpr bool inGutter(float x)
+{
+    return x < -laneEdge || x > laneEdge;
+}
 // With bumpers on, the ball's centre stops here: the lane's edge less the
 // ball's radius, written out because that subtraction in double comes out
 // one bit lower.

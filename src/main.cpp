@@ -5,6 +5,7 @@
 
 #include "command_line.h"
 #include "final.h"
+#include "option_door.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
 #include "sound/sound.h"
@@ -15,10 +16,17 @@ int main(int argc, char** argv)
     // would have read is dropped.
     signal(SIGPIPE, SIG_IGN);
     const CommandLine options = readCommandLine(&argc, argv);
-    keepScore(options.keepScore);
+    // In the order their moments run: the strip takes its rows before
+    // anything else lays out the scene.
+    if (options.keepScore) {
+        keepScore(true);
+        attachOption(scoreOption());
+    }
+    if (options.smoothMotion)
+        attachOption(smoothOption());
+    if (options.playSound)
+        attachOption(soundOption());
     startUp(&argc, argv);
-    smoothMotion(options.smoothMotion);
-    playSound(options.playSound);
     glutMainLoop();
     return 0;
 }

@@ -95,7 +95,8 @@ public:
     virtual RollPhysics* rollPhysics() { return nullptr; }
 };
 
-// Options attach before startUp, in the order their moments should run.
+// Options attach before startUp, in the order their moments should run; one
+// attached to an open window hears windowOpened at once.
 void attachOption(PlayerOption& option);
 // Back to the plain game: every option off (tests switch options per case).
 void detachOptions();
@@ -116,3 +117,23 @@ extern float pictureFraction;
 // ball of a game; steps of the abandoned turn still due are dropped when they
 // come. Every option hears gameRestarted.
 void newGame();
+
+// The game's side of the door: each calls the moment on every attached
+// option in attach order. Options never call these.
+namespace door {
+void placeWindow(WindowPlacement& placement);
+void windowOpened();
+void layOut(SceneLayout& layout);
+bool takeKey(unsigned char key);
+bool takeSpecialKey(int key);
+bool holdStep(void (*step)(int), int value);
+void stepBegins();
+void ballReleased();
+void rollEnded();
+void ballStepped();
+bool drawPicture();
+void sceneDrawn();
+// The game of a step armed or called with this value: a step of an
+// abandoned game is dropped.
+int currentGame();
+}  // namespace door

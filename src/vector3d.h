@@ -2,6 +2,9 @@
 // floats. Every operation returns a new vector; none changes its receiver.
 #pragma once
 
+// Degrees are turned into radians as angle * pi / 180, in double, in that order.
+inline constexpr double pi = 3.141592653589793;
+
 class Vector3D {
 public:
     Vector3D();

@@ -339,6 +339,9 @@ void replay(const char* name, bool halfwayPictures)
     const std::string path = std::string(BOWLING_TEST_DATA) + "/golden/" + name + ".txt";
     Session session;
     session.halfwayPictures = halfwayPictures;
+    detachOptions();
+    attachOption(scoreOption());
+    attachOption(smoothOption());
     keepScore(false);
     ASSERT_TRUE(resizeGameWindow(500, 500));  // after a session that resized it
     restoreStartState();

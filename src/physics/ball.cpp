@@ -5,10 +5,8 @@
 
 #include "final.h"
 #include "lane_geometry.h"
+#include "option_door.h"
 #include "physics/physics.h"
-#include "score/score.h"
-#include "smooth/smooth.h"
-#include "sound/sound.h"
 
 // Per-step arithmetic is done in double against these double constants and
 // each stored result is rounded once to float.
@@ -70,14 +68,13 @@ static bool anyPinFalling()
     return false;
 }
 
-void moveBall(int)
+// The written roll's step; true once the roll is over.
+static bool writtenStep()
 {
-    smoothStepBegins();
     const double step = ballSpeed * stepPerSpeed + minimumStep;
     const float phi = aimRadians();
     ballX = (float)(ballX - sinf(phi) * step);
     ballZ = (float)(ballZ - cosf(phi) * step);
-    glutPostRedisplay();
 
     // Each pin is finished before the next is looked at: a pin knocked by a
     // lower index tilts in this step, one knocked by a higher index in the next.
@@ -89,13 +86,23 @@ void moveBall(int)
 
     slowAndGuide();
     spinBall();
+    return ballZ < laneFarEnd && !anyPinFalling();
+}
 
-    if (ballZ < laneFarEnd && !anyPinFalling()) {
+void moveBall(int game)
+{
+    if (door::holdStep(moveBall, game))
+        return;
+    door::stepBegins();
+    RollPhysics* physics = optionPhysics();
+    const bool over = physics ? physics->step() : writtenStep();
+    glutPostRedisplay();
+    if (over) {
         framePart = (framePart + 1) & 1;
-        scoreRollEnded();
+        door::rollEnded();
         reset();
     } else {
-        glutTimerFunc(stepMilliseconds, moveBall, 0);
+        glutTimerFunc(stepMilliseconds, moveBall, game);
     }
-    soundAfterBallStep();
+    door::ballStepped();
 }

@@ -4,9 +4,6 @@
 
 #include "vector3d.h"
 
-// Degrees are turned into radians as angle * pi / 180, in double, in that order.
-inline constexpr double pi = 3.141592653589793;
-
 // A falling pin vanishes once its tilt, in degrees, passes this.
 inline constexpr float vanishingTilt = 80;
 
@@ -30,7 +27,7 @@ public:
     void init(float x, float z);
     void show();
     void hide();
-    bool isShown();
+    bool isShown() const;
     // Upright again at its rack place.
     void reset();
     bool isFalling();
@@ -47,6 +44,9 @@ public:
     // if one of the falling pin's top corners lies in its box.
     void detectPinCollision(const Pin& falling);
     TiltFrame tiltFrame() const;
+    // Degrees from upright; a picture between two steps sets a tilt between.
+    float tilt() const { return fallAngle; }
+    void setTilt(float degrees) { fallAngle = degrees; }
     void draw();
 
 private:
@@ -57,18 +57,19 @@ private:
     Vector3D fallDirection; // tilt direction; its length is degrees per step
 
     friend class PinInspector;  // lets tests set and read a pin's fields
-    friend struct MovingScene;  // draws a pin part of the way through a step
 };
 
 // The rack, head pin first, row by row, each row from +x to -x. This is also
 // the order in which the pins are treated, tested and drawn.
-extern Pin pins[10];
+inline constexpr int pinCount = 10;
+extern Pin pins[pinCount];
 
 // Bounds in the order x-low, x-high, y-low, y-high, z-low, z-high, all
 // included; a NaN component is outside.
 bool pointInBox(Vector3D point, float xLow, float xHigh, float yLow,
                 float yHigh, float zLow, float zHigh);
 
-// One ball step, a GLUT timer callback; re-arms itself until the ball is
-// past the end of the lane and no pin is falling.
-void moveBall(int value);
+// One ball step, a GLUT timer callback whose value is the game it belongs
+// to; re-arms itself until the roll is over: with the written physics, the
+// ball past the end of the lane and no pin falling.
+void moveBall(int game);

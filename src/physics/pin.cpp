@@ -9,7 +9,7 @@ static Pin rackPin(int row, int fromRight)
     return Pin((float)rackX(row, fromRight), (float)rackRowZ[row]);
 }
 
-Pin pins[10] = {
+Pin pins[pinCount] = {
     rackPin(0, 0),
     rackPin(1, 0), rackPin(1, 1),
     rackPin(2, 0), rackPin(2, 1), rackPin(2, 2),
@@ -37,7 +37,7 @@ void Pin::init(float x, float z)
 
 void Pin::show() { shown = true; }
 void Pin::hide() { shown = false; }
-bool Pin::isShown() { return shown; }
+bool Pin::isShown() const { return shown; }
 
 void Pin::reset()
 {

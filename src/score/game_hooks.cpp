@@ -1,10 +1,9 @@
-// game_hooks.cpp: scoring hooked into the turn cycle: the pins each ball
-// knocks down, the end of a game and the new rack after it.
+// game_hooks.cpp: scoring through the option door: the pins each ball
+// knocks down, the end of a game and the new rack after it, and the strip.
 #include <algorithm>
 #include <cstdio>
 
 #include "final.h"
-#include "physics/physics.h"
 #include "score/score.h"
 #include "score/strip.h"
 
@@ -21,27 +20,6 @@ void keepScore(bool on)
     ballCount = 0;
     sheet = scoreSheet(balls, 0);
     bestScore = on ? readBestScore() : noScore;
-}
-
-// A roll ends only when no pin is falling: a pin shown is a pin standing.
-static int pinsShown()
-{
-    int shown = 0;
-    for (Pin& pin : pins)
-        shown += pin.isShown();
-    return shown;
-}
-
-void scoreBallReleased()
-{
-    if (scoring)
-        pinsAtRelease = pinsShown();
-}
-
-void scoreRollEnded()
-{
-    if (scoring)
-        recordBall(pinsAtRelease - pinsShown());
 }
 
 void recordBall(int pinsDown)
@@ -66,19 +44,44 @@ const ScoreSheet* currentSheet()
     return scoring ? &sheet : nullptr;
 }
 
-void drawScore()
-{
-    if (scoring)
-        drawStrip(sheet, bestScore);
-}
+namespace {
 
-int scoreStripHeight(int windowWidth)
-{
-    return scoring ? stripHeight(windowWidth) : 0;
-}
+class ScoreOption : public PlayerOption {
+    void placeWindow(WindowPlacement& placement) override
+    {
+        if (scoring)
+            placement.height += stripHeight(placement.width);
+    }
 
-void scoreWindowReshaped(int w, int h)
+    void layOut(SceneLayout& layout) override
+    {
+        if (scoring)
+            layOutBelowStrip(layout);
+    }
+
+    void ballReleased() override
+    {
+        if (scoring)
+            pinsAtRelease = pinsStanding();
+    }
+
+    void rollEnded() override
+    {
+        if (scoring)
+            recordBall(pinsAtRelease - pinsStanding());
+    }
+
+    void sceneDrawn() override
+    {
+        if (scoring)
+            drawStrip(sheet, bestScore);
+    }
+};
+
+}  // namespace
+
+PlayerOption& scoreOption()
 {
-    if (scoring)
-        layOutBelowStrip(w, h);
+    static ScoreOption option;
+    return option;
 }

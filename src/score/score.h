@@ -1,23 +1,15 @@
-// score.h: ten-frame games with a score sheet and a saved best game, played
-// when the game is started with --score, in a strip of the window above the
-// scene. Until keepScore(true) every hook does nothing, so the plain game is
-// untouched.
+// score.h: --score, ten-frame games with a score sheet and a saved best
+// game, in a strip of the window above the scene.
 #pragma once
 
-// On: a fresh sheet and the best game read from its file. Off: no scoring.
-// Called before the window opens, which the strip makes taller.
-void keepScore(bool on);
+#include "option_door.h"
 
-// The game's hooks: at the release; at the end of a roll, after framePart's
-// toggle and before reset; last in display(), before the buffer swap; the
-// window's height at start-up; last in reshape().
-void scoreBallReleased();
-void scoreRollEnded();
-void drawScore();
-// The strip's height in pixels over a window this wide; 0 without scoring.
-int scoreStripHeight(int windowWidth);
-// Lays the scene out in the window below the strip.
-void scoreWindowReshaped(int w, int h);
+// The option: it counts the pins each ball knocks down, lays the scene out
+// below the strip, which makes the window taller, and draws the strip. Until
+// keepScore(true) it does nothing.
+PlayerOption& scoreOption();
+// On: a fresh sheet and the best game read from its file. Off: no scoring.
+void keepScore(bool on);
 
 // Puts one ball of pinsDown pins on the sheet. After a game's last ball it
 // prints the score, saves a new best game and sets framePart so that reset

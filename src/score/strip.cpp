@@ -23,12 +23,12 @@ int stripHeight(int windowWidth)
     return (int)std::lround(windowWidth * (stripUnitsHigh / stripUnitsWide));
 }
 
-void layOutBelowStrip(int w, int h)
+void layOutBelowStrip(SceneLayout& layout)
 {
-    GH = std::max(h - stripHeight(w), 0);
+    const int w = layout.windowWidth;
+    layout.viewportHeight = std::max(layout.windowHeight - stripHeight(w), 0);
     stripWidth = w;
-    stripRows = h - GH;
-    glViewport(0, 0, w, GH);
+    stripRows = layout.windowHeight - layout.viewportHeight;
 }
 
 void drawText(const char* text, float centreX, float baseline, float capHeight)

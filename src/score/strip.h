@@ -4,15 +4,16 @@
 // whatever its size in pixels, so it and its text grow with the window.
 #pragma once
 
+#include "final.h"
 #include "score/score.h"
 
-inline constexpr float stripUnitsWide = 500;
+inline constexpr float stripUnitsWide = startWindowSize;
 inline constexpr float stripUnitsHigh = 62;
 
 // The strip's height in pixels over a window this wide.
 int stripHeight(int windowWidth);
-// GH and the viewport become the scene's: the window less the strip.
-void layOutBelowStrip(int w, int h);
+// The scene's viewport becomes the window less the strip.
+void layOutBelowStrip(SceneLayout& layout);
 
 // Centred on centreX, its capitals standing capHeight units on the baseline.
 void drawText(const char* text, float centreX, float baseline, float capHeight);

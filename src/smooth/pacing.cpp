@@ -34,16 +34,13 @@ void smoothMotion(bool on)
         return;
     glideStart = MovingScene::ofGame();
     glideStartTime = glutGet(GLUT_ELAPSED_TIME) - stepMilliseconds;  // no glide under way
-    glutDisplayFunc(drawSmoothly);
     swapWaitsForDisplay = swapInStepWithDisplay();
 }
 
 // A step that comes before the glide has ended starts from where the picture
 // is, so the picture never jumps, and catches up within the next step.
-void smoothStepBegins()
+static void stepBegins()
 {
-    if (!smoothing)
-        return;
     const int now = glutGet(GLUT_ELAPSED_TIME);
     glideStart = MovingScene::between(glideStart, MovingScene::ofGame(), glideFraction(now));
     glideStartTime = now;
@@ -53,7 +50,9 @@ void drawInBetween(float fraction, void (*draw)())
 {
     const MovingScene exact = MovingScene::ofGame();
     MovingScene::between(glideStart, exact, fraction).putIntoGame();
+    pictureFraction = fraction;
     draw();
+    pictureFraction = 1;
     exact.putIntoGame();
 }
 
@@ -98,4 +97,31 @@ void drawSmoothly()
         glutPostRedisplay();
     else
         askForNextPicture(glutGet(GLUT_ELAPSED_TIME));
+}
+
+namespace {
+
+class SmoothOption : public PlayerOption {
+    void windowOpened() override { smoothMotion(true); }
+
+    void stepBegins() override
+    {
+        if (smoothing)
+            ::stepBegins();
+    }
+
+    bool drawPicture() override
+    {
+        if (smoothing)
+            drawSmoothly();
+        return smoothing;
+    }
+};
+
+}  // namespace
+
+PlayerOption& smoothOption()
+{
+    static SmoothOption option;
+    return option;
 }

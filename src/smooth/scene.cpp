@@ -63,10 +63,13 @@ MovingScene MovingScene::between(const MovingScene& older, const MovingScene& ne
     }
     // A pin tilts about the newer step's axis and, as in the game, vanishes
     // once its tilt passes vanishingTilt, part of the way through the step.
-    for (int i = 0; i < 10; i++) {
-        const float tilt = blend(older.pins[i].fallAngle, newer.pins[i].fallAngle, fraction);
-        scene.pins[i].fallAngle = tilt;
-        scene.pins[i].shown = older.pins[i].shown && tilt <= vanishingTilt;
+    for (int i = 0; i < pinCount; i++) {
+        const float tilt = blend(older.pins[i].tilt(), newer.pins[i].tilt(), fraction);
+        scene.pins[i].setTilt(tilt);
+        if (!older.pins[i].isShown() || tilt > vanishingTilt)
+            scene.pins[i].hide();
+        else
+            scene.pins[i].show();
     }
     return scene;
 }

@@ -11,7 +11,7 @@ struct MovingScene {
     int ballTheta;
     float ballSpeed;  // what the meter shows
     float roll[16];
-    Pin pins[10];
+    Pin pins[pinCount];
 
     // Copied from the game's globals, and back into them, bit for bit.
     static MovingScene ofGame();

@@ -5,15 +5,16 @@
 // step's exact state is put back.
 #pragma once
 
-// On: display callback drawSmoothly, and the driver asked to swap in step
-// with the display. Called once, after the window is open.
+#include "option_door.h"
+
+// The option: each step starts a glide, and it draws the pictures. Once the
+// window is open it switches itself on.
+PlayerOption& smoothOption();
+// On: pictures by drawSmoothly, and the driver asked to swap in step with
+// the display. Off: the game's own pictures.
 void smoothMotion(bool on);
 
-// The game's hook, first in every ball step and every meter step: the
-// picture on screen now is where the glide to the step's state starts.
-void smoothStepBegins();
-
-// The display callback with --smooth.
+// A picture with --smooth.
 void drawSmoothly();
 
 // Runs draw with the moving part of the game a fraction (0 to 1) of the way

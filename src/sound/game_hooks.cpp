@@ -2,17 +2,16 @@
 // state with the state after the step before. The game never waits for us.
 #include "final.h"
 #include "lane_geometry.h"
-#include "physics/physics.h"
 #include "sound/sound.h"
 
 static bool playing = false;
-static bool pinWasFalling[10] = {};
+static bool pinWasFalling[pinCount] = {};
 static bool ballWasInGutter = false;
 static int lastTheta = 0;
 
 bool playSound(bool on)
 {
-    playing = on && openAudio();
+    playing = on && (playing || openAudio());
     return playing;
 }
 
@@ -30,7 +29,7 @@ static const float dropGain = 0.5f;
 // of the frame has set it up again since.
 static void hearPins()
 {
-    for (int i = 0; i < 10; i++) {
+    for (int i = 0; i < pinCount; i++) {
         Pin& pin = pins[i];
         const bool falling = pin.isFalling();
         if (falling && !pinWasFalling[i]) {
@@ -53,23 +52,37 @@ static void hearBall()
         ballWasInGutter = false;
     } else {
         keepRolling(ball, loudness(ballSpeed), rollPitch(ballSpeed));
-        const bool inGutter = ballX < -laneEdge || ballX > laneEdge;
-        if (inGutter && !ballWasInGutter)
+        const bool gutter = inGutter(ballX);
+        if (gutter && !ballWasInGutter)
             playOn(ballVoice, gutterDrop, ball, loudness(ballSpeed));
-        ballWasInGutter = inGutter;
+        ballWasInGutter = gutter;
         if (lastTheta != 0 && ballTheta == -lastTheta)
             playOn(ballVoice, bumperKnock, ball, loudness(ballSpeed));
     }
     lastTheta = ballTheta;
 }
 
-void soundAfterBallStep()
+namespace {
+
+class SoundOption : public PlayerOption {
+    void windowOpened() override { playSound(true); }
+
+    void ballStepped() override
+    {
+        if (!playing)
+            return;
+        beginAudioUpdate();
+        hearFrom(eye, look);
+        hearBall();
+        hearPins();
+        playing = endAudioUpdate();
+    }
+};
+
+}  // namespace
+
+PlayerOption& soundOption()
 {
-    if (!playing)
-        return;
-    beginAudioUpdate();
-    hearFrom(eye, look);
-    hearBall();
-    hearPins();
-    playing = endAudioUpdate();
+    static SoundOption option;
+    return option;
 }

@@ -1,20 +1,23 @@
 // sound.h: --sound, the ball and the pins heard where they are, through
-// OpenAL Soft. Until playSound(true) has opened a device every hook does
+// OpenAL Soft. Until playSound(true) has opened a device the option does
 // nothing, and no audio call is made: the plain game stays silent.
 #pragma once
 
 #include <cstdint>
 
+#include "option_door.h"
+#include "physics/physics.h"
 #include "vector3d.h"
+
+// The option: after each ball step, the roll's end included, it hears what
+// the step changed, and never changes the game. Once the window is open it
+// switches itself on.
+PlayerOption& soundOption();
 
 // On: opens the audio device and makes the sounds; trouble is told in one
 // line on standard error and leaves the game silent. The device is closed
 // when the program exits. True when the game is heard.
 bool playSound(bool on);
-
-// The game's hook: after each ball step, the roll's end included. It hears
-// what the step changed and never changes the game.
-void soundAfterBallStep();
 
 // The game's own sounds, synthesised at start-up: mono, 16 bits.
 enum SoundName { rollLoop, ballMeetsPin, pinMeetsPin, pinDrop, gutterDrop, bumperKnock, soundCount };
@@ -24,11 +27,11 @@ inline constexpr int maxSoundSamples = soundRate;  // no sound is longer than a 
 // Writes the sound's samples, the same on every run, and returns how many.
 int synthesise(SoundName sound, int16_t* samples);
 
-// The audio device, for the hook. Each sound plays on a voice: pin i on
+// The audio device, for the option. Each sound plays on a voice: pin i on
 // voice i, the ball's roll and its knocks on two of their own.
-inline constexpr int rollVoice = 10;
-inline constexpr int ballVoice = 11;
-inline constexpr int voiceCount = 12;
+inline constexpr int rollVoice = pinCount;
+inline constexpr int ballVoice = pinCount + 1;
+inline constexpr int voiceCount = pinCount + 2;
 
 // False, after the one line, when there is no device or it lacks what we use.
 bool openAudio();

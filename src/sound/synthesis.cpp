@@ -4,7 +4,6 @@
 // same samples.
 #include <cmath>
 
-#include "physics/physics.h"
 #include "sound/sound.h"
 
 namespace {
