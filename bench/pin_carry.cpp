@@ -97,7 +97,7 @@ static Tally pocketHits(double angle, int throws, std::mt19937& random)
     for (int i = 0; i < throws; i++) {
         lane.rack();
         const double x = pocketX + uniform(random, -board, board);
-        roll(lane, rolling(x + runUp * t, headPinZ + runUp, -angle, uniform(random, 7.0, 8.0)), tally);
+        roll(lane, rollingBall(x + runUp * t, headPinZ + runUp, -angle, uniform(random, 7.0, 8.0)), tally);
     }
     return tally;
 }
@@ -108,7 +108,7 @@ static Tally headOnHits(int throws, std::mt19937& random)
     Tally tally;
     for (int i = 0; i < throws; i++) {
         lane.rack();
-        roll(lane, rolling(uniform(random, -0.01, 0.01), headPinZ + runUp, 0, 9.5), tally);
+        roll(lane, rollingBall(uniform(random, -0.01, 0.01), headPinZ + runUp, 0, 9.5), tally);
     }
     return tally;
 }
@@ -128,7 +128,7 @@ static Tally lightTouches(int throws, std::mt19937& random)
         double x = pinX + (uniform(random, -1, 1) < 0 ? -offset : offset);
         if (std::fabs(x) > laneHalfWidth - ballRadius)
             x = 2 * pinX - x;
-        roll(lane, rolling(x, pinSpotZ(pin) + runUp, 0, 6.0), tally);
+        roll(lane, rollingBall(x, pinSpotZ(pin) + runUp, 0, 6.0), tally);
     }
     return tally;
 }

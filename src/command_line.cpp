@@ -1,4 +1,5 @@
-// command_line.cpp: --help, --version, --score, --smooth, --sound, and nothing else of ours.
+// command_line.cpp: --help, --version, --score, --smooth, --sound, --real-physics, and nothing
+// else of ours.
 #include "command_line.h"
 
 #include <cstdio>
@@ -6,7 +7,8 @@
 #include <cstring>
 
 static const char usage[] =
-    "Usage: bowling [--score] [--smooth] [--sound] [GLUT options such as -display DISPLAY]\n"
+    "Usage: bowling [--score] [--smooth] [--sound] [--real-physics]\n"
+    "               [GLUT options such as -display DISPLAY]\n"
     "Ten-pin bowling in 3D. Start it in the folder that holds its pictures,\n"
     "balltexture.bmp, floor.bmp and pintexture.bmp (/usr/share/games/bowling\n"
     "when installed from the package).\n"
@@ -16,12 +18,18 @@ static const char usage[] =
     "              and save the best game\n"
     "  --smooth    move the ball, the pins and the meter at the display's rate\n"
     "  --sound     hear the ball roll and the pins fall, where they are\n"
+    "  --real-physics\n"
+    "              roll a real ball at real pins on a real lane: pins fly,\n"
+    "              tumble and lie where they fall; the ball can hook\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
     "\n"
     "Controls:\n"
     "  a, d            slide the ball left or right (while aiming)\n"
-    "  left, right     turn the aim 2 degrees (while aiming)\n"
+    "  left, right     turn the aim 2 degrees (while aiming), a tenth of that\n"
+    "                  with --real-physics\n"
+    "  up, down        with --real-physics: the spin, straight to a strong hook\n"
+    "                  either way, shown beside the meter (while aiming)\n"
     "  b               bumpers on or off (while aiming)\n"
     "  space           start the power meter, then release the ball\n"
     "  z               world axes on or off\n"
@@ -45,6 +53,8 @@ CommandLine readCommandLine(int* argc, char** argv)
             options.smoothMotion = true;
         } else if (strcmp(arg, "--sound") == 0) {
             options.playSound = true;
+        } else if (strcmp(arg, "--real-physics") == 0) {
+            options.realPhysics = true;
         } else if (strcmp(arg, "--help") == 0) {
             fputs(usage, stdout);
             exit(0);

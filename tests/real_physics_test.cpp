@@ -19,7 +19,7 @@ using namespace real;
 static Launch atThePins(double x, double entryDegrees, double speed)
 {
     const double runUp = 1.2;
-    return rolling(x + runUp * std::tan(entryDegrees * M_PI / 180), headPinZ + runUp, -entryDegrees, speed);
+    return rollingBall(x + runUp * std::tan(entryDegrees * M_PI / 180), headPinZ + runUp, -entryDegrees, speed);
 }
 
 // Whether the ball lies inside a pin: its centre nearer the pin's axis than
@@ -105,7 +105,7 @@ TEST(RealPhysics, ALightTouchFellsALonePin)
         lane.leaveOnly(pin);
         const double inner = pinSpotX(pin) > 0 ? -1 : 1;
         const double x = pinSpotX(pin) + inner * (ballRadius + 0.0605 - 0.015);
-        lane.release(rolling(x, pinSpotZ(pin) + 1.2, 0, 6));
+        lane.release(rollingBall(x, pinSpotZ(pin) + 1.2, 0, 6));
         while (!lane.rollOver())
             lane.step();
         EXPECT_EQ(lane.pinsStanding(), 0) << "pin " << pin;

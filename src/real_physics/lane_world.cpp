@@ -75,7 +75,7 @@ Launch bowled(double x, double angleDegrees, double speed, double hook)
     return {btVector3(btScalar(x), btScalar(ballRadius), 0), direction * btScalar(speed), spin};
 }
 
-Launch rolling(double x, double z, double angleDegrees, double speed)
+Launch rollingBall(double x, double z, double angleDegrees, double speed)
 {
     const btVector3 velocity = horizontal(angleDegrees) * btScalar(speed);
     return {btVector3(btScalar(x), btScalar(ballRadius), btScalar(z)), velocity, rollingSpin(velocity)};

@@ -24,7 +24,7 @@ struct Launch {
 // (a strong hook to -x) through 0 (straight) to 1 (to +x).
 Launch bowled(double x, double angleDegrees, double speed, double hook);
 // A ball already rolling without sliding, its centre at (x, z).
-Launch rolling(double x, double z, double angleDegrees, double speed);
+Launch rollingBall(double x, double z, double angleDegrees, double speed);
 
 // A knock between two bodies in one step, above what resting bodies press.
 struct Knock {
