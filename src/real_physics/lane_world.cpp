@@ -25,7 +25,7 @@ static const int longestRoll = 20 * 240;
 static const btScalar gravity = -9.81f;
 
 // Every body's place in the world's bookkeeping.
-enum Slot { ballSlot = pinCount, laneSlot, gutterSlot, kickbackSlot, pitSlot, slotCount };
+enum Slot { ballSlot = pinCount, laneSlot, gutterSlot, kickbackSlot, pitSlot, bumperSlot, slotCount };
 
 struct LaneWorld::Simulation {
     btDefaultCollisionConfiguration configuration;
@@ -126,6 +126,9 @@ static const btScalar pitFloor = -0.35f;
 static const btScalar wallTop = 0.6f;
 static const btScalar wallThickness = 0.05f;
 static const btScalar gutterWallTop = 0.1f;
+// Bumpers over the gutters' inner halves, as the scene draws them.
+static const btScalar bumperWidth = 0.09f;
+static const btScalar bumperTop = 0.054f;
 
 LaneWorld::LaneWorld()
     : ballShape(btScalar(ballRadius)),
@@ -147,6 +150,9 @@ LaneWorld::LaneWorld()
                btVector3(walls.second, gutterWallTop, laneStart));
         addBox(kickbackShape, parts, btVector3(walls.first, pitFloor, pitBack),
                btVector3(walls.second, wallTop, kickbackStart));
+        const auto bumper = across(inner, inner + bumperWidth);
+        addBox(bumperShape, parts, btVector3(bumper.first, btScalar(-gutterDepth), pitEdge),
+               btVector3(bumper.second, bumperTop, laneStart));
     }
     addBox(pitShape, parts, btVector3(-wall, pitFloor - wallThickness, pitBack), btVector3(wall, pitFloor, pitEdge));
     addBox(pitShape, parts, btVector3(-wall, pitFloor, pitBack), btVector3(wall, wallTop, pitBack + wallThickness));
@@ -181,7 +187,8 @@ static btRigidBody* addMoving(btDiscreteDynamicsWorld& world, std::unique_ptr<bt
     return body.get();
 }
 
-void LaneWorld::rebuild(const bool onLane[pinCount], const btTransform places[pinCount], const Launch* launch)
+void LaneWorld::rebuild(const bool onLane[pinCount], const btTransform places[pinCount], const Launch* launch,
+                        bool bumpers)
 {
     auto next = std::make_unique<Simulation>();
     btDiscreteDynamicsWorld& world = next->world;
@@ -195,6 +202,8 @@ void LaneWorld::rebuild(const bool onLane[pinCount], const btTransform places[pi
     addStatic(world, next->bodies[gutterSlot], gutterShape, btVector3(0, 0, 0), Surface::gutter);
     addStatic(world, next->bodies[kickbackSlot], kickbackShape, btVector3(0, 0, 0), Surface::kickback);
     addStatic(world, next->bodies[pitSlot], pitShape, btVector3(0, 0, 0), Surface::pit);
+    if (bumpers)  // as hard as the kickbacks
+        addStatic(world, next->bodies[bumperSlot], bumperShape, btVector3(0, 0, 0), Surface::kickback);
     for (int i = 0; i < pinCount; i++) {
         if (!onLane[i])
             continue;
@@ -236,7 +245,7 @@ void LaneWorld::rack()
         onLane[i] = true;
         places[i] = rackPlace(pinShape, i);
     }
-    rebuild(onLane, places, nullptr);
+    rebuild(onLane, places, nullptr, false);
 }
 
 void LaneWorld::leaveOnly(int pin)
@@ -245,7 +254,7 @@ void LaneWorld::leaveOnly(int pin)
     btTransform places[pinCount];
     onLane[pin] = true;
     places[pin] = rackPlace(pinShape, pin);
-    rebuild(onLane, places, nullptr);
+    rebuild(onLane, places, nullptr, false);
 }
 
 void LaneWorld::sweep()
@@ -257,10 +266,10 @@ void LaneWorld::sweep()
         if (onLane[i])
             places[i] = simulation->bodies[i]->getCenterOfMassTransform();
     }
-    rebuild(onLane, places, nullptr);
+    rebuild(onLane, places, nullptr, false);
 }
 
-void LaneWorld::release(const Launch& launch)
+void LaneWorld::release(const Launch& launch, bool bumpers)
 {
     bool onLane[pinCount];
     btTransform places[pinCount];
@@ -269,7 +278,7 @@ void LaneWorld::release(const Launch& launch)
         if (onLane[i])
             places[i] = simulation->bodies[i]->getCenterOfMassTransform();
     }
-    rebuild(onLane, places, &launch);
+    rebuild(onLane, places, &launch, bumpers);
 }
 
 // Below the deck: in the pit, where nothing can reach the deck again.

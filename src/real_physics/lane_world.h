@@ -50,7 +50,8 @@ public:
     void sweep();
     // Only this pin on the lane, upright on its spot.
     void leaveOnly(int pin);
-    void release(const Launch& launch);
+    // With bumpers, the gutters are closed.
+    void release(const Launch& launch, bool bumpers = false);
     // One fixed step; its knocks replace the last step's.
     void step();
     // Everything has settled, or the ball has been in the pit long enough.
@@ -70,7 +71,8 @@ public:
 
 private:
     struct Simulation;
-    void rebuild(const bool onLane[real::pinCount], const btTransform places[real::pinCount], const Launch* launch);
+    void rebuild(const bool onLane[real::pinCount], const btTransform places[real::pinCount], const Launch* launch,
+                 bool bumpers);
     void pinsAfterStep();
     void noteKnocks();
 
@@ -80,6 +82,7 @@ private:
     btCompoundShape gutterShape;
     btCompoundShape kickbackShape;
     btCompoundShape pitShape;
+    btCompoundShape bumperShape;
     std::vector<std::unique_ptr<btBoxShape>> parts;  // of the compounds
     std::unique_ptr<Simulation> simulation;
     std::vector<Knock> lastKnocks;

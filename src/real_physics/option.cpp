@@ -51,7 +51,8 @@ public:
         foulLineZ = ballZ;
         const double speed = slowestBall + (fastestBall - slowestBall) * ballSpeed;
         lane.release(bowled(ballX / sceneUnitsPerMetre, ballTheta * realDegreesPerAimDegree, speed,
-                            (double)spin / strongestSpin));
+                            (double)spin / strongestSpin),
+                      useBumpers);
         older = newer = LaneSnapshot::of(lane);
     }
 
