@@ -13,8 +13,7 @@ static const btScalar sleepSpeed = 0.05f;  // m/s
 static const btScalar sleepTurn = 0.1f;    // rad/s
 // A pin tilted past 30 degrees is down.
 static const btScalar standingCosine = 0.8660254f;
-// An upright pin starts asleep: its contact with the deck would otherwise
-// jitter it over a long wait for the ball.
+// An upright pin starts asleep and costs nothing until something nears it.
 static const btScalar uprightCosine = 0.99985f;  // 1 degree
 // A resting pin presses about 0.06 N s on the deck each step; a knock is
 // more than this and was not there the step before.
@@ -62,8 +61,8 @@ static btVector3 rollingSpin(const btVector3& velocity)
 
 // A bowler's spin: about 300 turns a minute, about an axis turned from the
 // rolling one towards the direction of travel as far as the hook asks.
-static const double turnsPerSecond = 30;        // rad/s
-static const double strongestAxisTurn = 30;     // degrees
+static const double spinRate = 30;           // rad/s
+static const double strongestAxisTurn = 30;  // degrees
 
 Launch bowled(double x, double angleDegrees, double speed, double hook)
 {
@@ -71,7 +70,7 @@ Launch bowled(double x, double angleDegrees, double speed, double hook)
     const double axisTurn = hook * strongestAxisTurn * M_PI / 180;
     const btVector3 rollAxis = btVector3(0, 1, 0).cross(direction);
     const btVector3 spin = (rollAxis * btScalar(cos(axisTurn)) + direction * btScalar(sin(axisTurn))) *
-                           btScalar(turnsPerSecond);
+                           btScalar(spinRate);
     return {btVector3(btScalar(x), btScalar(ballRadius), 0), direction * btScalar(speed), spin};
 }
 
@@ -162,8 +161,8 @@ LaneWorld::LaneWorld()
 
 LaneWorld::~LaneWorld() = default;
 
-static btRigidBody* addStatic(btDiscreteDynamicsWorld& world, std::unique_ptr<btRigidBody>& body,
-                              btCollisionShape& shape, const btVector3& origin, Surface surface)
+static void addStatic(btDiscreteDynamicsWorld& world, std::unique_ptr<btRigidBody>& body, btCollisionShape& shape,
+                      const btVector3& origin, Surface surface)
 {
     body = std::make_unique<btRigidBody>(btRigidBody::btRigidBodyConstructionInfo(0, nullptr, &shape));
     btTransform place;
@@ -172,7 +171,6 @@ static btRigidBody* addStatic(btDiscreteDynamicsWorld& world, std::unique_ptr<bt
     body->setWorldTransform(place);
     makeOf(*body, surface);
     world.addRigidBody(body.get());
-    return body.get();
 }
 
 static btRigidBody* addMoving(btDiscreteDynamicsWorld& world, std::unique_ptr<btRigidBody>& body,
