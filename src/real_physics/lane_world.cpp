@@ -119,10 +119,10 @@ static void addSlope(btCompoundShape& compound, std::vector<std::unique_ptr<btBo
 // behind the foul line to the pit.
 static const btScalar laneStart = 0.5f;
 static const btScalar laneBottom = -0.5f;
-static const btScalar kickbackStart = btScalar(headPinZ + 0.3);
-static const btScalar pitBack = -20.4f;
+static const btScalar kickbackStart = btScalar(kickbackStartZ);
+static const btScalar pitBack = btScalar(pitBackZ);
 static const btScalar pitFloor = -0.35f;
-static const btScalar wallTop = 0.6f;
+static const btScalar wallTop = btScalar(kickbackTop);
 static const btScalar wallThickness = 0.05f;
 static const btScalar gutterWallTop = 0.1f;
 // Bumpers over the gutters' inner halves, as the scene draws them.

@@ -19,6 +19,12 @@ inline constexpr double oilEndZ = headPinZ * 2 / 3;
 inline constexpr double gutterOuterX = laneHalfWidth + 0.235;
 inline constexpr double gutterDepth = 0.0476;
 
+// The kickbacks, the walls beside the deck from just behind the head pin
+// to the pit's back, and how high they stand.
+inline constexpr double kickbackStartZ = headPinZ + 0.3;
+inline constexpr double pitBackZ = -20.4;
+inline constexpr double kickbackTop = 0.6;
+
 // The ball.
 inline constexpr double ballRadius = 0.1085;
 inline constexpr double ballMass = 6.8;
