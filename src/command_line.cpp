@@ -2,6 +2,7 @@
 // else of ours.
 #include "command_line.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -38,6 +39,26 @@ static const char usage[] =
 // Enough of an unknown option to recognise it by, however long it is.
 static const int shownOptionLength = 40;
 
+// How much of a longer option to show: shownOptionLength bytes or fewer,
+// never half a UTF-8 character (whose later bytes are all 10xxxxxx).
+static int shownLength(const char* option)
+{
+    int length = shownOptionLength;
+    while (length > 0 && ((unsigned char)option[length] & 0xC0) == 0x80)
+        length--;
+    return length;
+}
+
+// Help or version: a caller reading them must learn when they were lost.
+static void printAndExit(const char* text)
+{
+    fputs(text, stdout);
+    if (fflush(stdout) == 0 && !ferror(stdout))
+        exit(0);
+    fprintf(stderr, "bowling: cannot write to standard output: %s\n", strerror(errno));
+    exit(1);
+}
+
 CommandLine readCommandLine(int* argc, char** argv)
 {
     CommandLine options;
@@ -56,15 +77,13 @@ CommandLine readCommandLine(int* argc, char** argv)
         } else if (strcmp(arg, "--real-physics") == 0) {
             options.realPhysics = true;
         } else if (strcmp(arg, "--help") == 0) {
-            fputs(usage, stdout);
-            exit(0);
+            printAndExit(usage);
         } else if (strcmp(arg, "--version") == 0) {
-            printf("bowling %s\n", BOWLING_VERSION);
-            exit(0);
+            printAndExit("bowling " BOWLING_VERSION "\n");
         } else {
             const bool cut = strlen(arg) > shownOptionLength;
             fprintf(stderr, "bowling: unknown option %.*s%s (try bowling --help)\n",
-                    shownOptionLength, arg, cut ? "..." : "");
+                    cut ? shownLength(arg) : shownOptionLength, arg, cut ? "..." : "");
             exit(2);
         }
     }

@@ -10,7 +10,7 @@ struct CommandLine {
 
 // Takes the options that start with "--" out of argv and leaves the rest,
 // GLUT's own (-display, -geometry, ...), for glutInit; "--" ends our options
-// and is dropped. --help and --version print and exit 0; an unknown "--"
-// option is named on standard error, cut short if long, and exits 2. None
-// of this needs a display.
+// and is dropped. --help and --version print and exit 0, or 1 where their
+// output could not be written; an unknown "--" option is named on standard
+// error, cut short if long, and exits 2. None of this needs a display.
 CommandLine readCommandLine(int* argc, char** argv);

@@ -10,9 +10,11 @@
 #include "score/score.h"
 #include "smooth/smooth.h"
 #include "sound/sound.h"
+#include "standard_streams.h"
 
 int main(int argc, char** argv)
 {
+    prepareStandardStreams();
     // A reader that goes away, as head does, must not end the game: what it
     // would have read is dropped.
     signal(SIGPIPE, SIG_IGN);

@@ -7,12 +7,16 @@ game=$(realpath "$1") cases=$(realpath "$2")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cd "$scratch" && ln -s "$(dirname "$game")"/{balltexture,pintexture}.bmp . || exit 1
+# The floor of the "wide" cases: 65536 x 1 pixels, wider than any renderer takes.
+{ printf 'BM\0\0\0\0\0\0\0\0\x36\0\0\0\0\0\0\0\0\0\x01\0\x01\0\0\0\x01\0\x18\0\0\0\0\0'; head -c 196628 /dev/zero; } >wide.bmp
 failed=0
 while IFS=$'\t' read -r name status display stdout stderr arguments; do
-  [ "$display" = yes ] && keep=() || keep=(-u DISPLAY)
+  [ "$display" = no ] && keep=(-u DISPLAY) || keep=()
+  [ "$display" = wide ] && ln -sf wide.bmp floor.bmp || rm -f floor.bmp
   exec 4>out  # or a pipe whose reading end is closed before the game starts:
   [ "$stdout" = closed ] && mkfifo pipe && exec 3<>pipe 4>pipe 3<&- && rm pipe && stdout='^$'
-  env "${keep[@]}" "$game" $arguments >&4 2>err
+  [ "$stdout" = full ] && exec 4>/dev/full && stdout='^$'  # or a device that takes nothing
+  timeout 20 env "${keep[@]}" "$game" $arguments >&4 2>err  # a game that plays on fails
   got=$?
   exec 4>&-
   # Whole outputs, final line ends kept, against patterns whose \n are line ends.

@@ -1,8 +1,10 @@
-// score_test.cpp: the best game's file across runs and between games
-// racing, good and bad. The rules are checked ball by ball in the golden
-// session tests/golden/sheets.txt.
+// score_test.cpp: the best game's file across runs, good and bad, between
+// games racing or holding the lock, and signalled half way through a save.
+// The rules are checked ball by ball in the golden tests/golden/sheets.txt.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -11,9 +13,12 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "scratch_folder.h"
@@ -26,40 +31,53 @@ static void play(int score)
         recordBall(score / 20);
 }
 
-// The files in the data folder but the lock, and what each holds.
+// Every file in the data folder but the lock, by name, and what it holds.
 static std::string listing(const std::string& folder)
 {
-    std::string text;
+    std::set<std::string> names;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-        if (entry.is_regular_file() && entry.path().filename() != "best-score.lock") {
-            std::ifstream in(entry.path());
-            text += entry.path().filename().string() + "=" + std::string(std::istreambuf_iterator<char>(in), {}) + " ";
+        if (!entry.is_directory() && entry.path().filename() != "best-score.lock") {
+            std::ifstream in(entry.is_regular_file() ? entry.path() : "");
+            names.insert(entry.path().lexically_relative(folder).string() +
+                         (in ? "=" + std::string(std::istreambuf_iterator<char>(in), {}) : ""));
         }
+    std::string text;
+    for (const std::string& name : names)
+        text += name + " ";
     return text;
 }
 
-// Ends a game in a process of its own, as another window would, where no
-// file may grow past sizeLimit bytes (-1: no limit); passes on its output.
-static void playElsewhere(int score, long sizeLimit)
+// A pipe that keeps two processes in step: one is there, the other awaits.
+struct Steps {
+    int ends[2];
+    Steps() { EXPECT_EQ(pipe(ends), 0); }
+    ~Steps() { close(ends[0]), close(ends[1]); }
+    void there() const { EXPECT_EQ(write(ends[1], "-", 1), 1); }
+    void await() const { char byte; EXPECT_EQ(read(ends[0], &byte, 1), 1); }
+};
+
+struct Ended { int status; std::string out, err; };
+
+// Runs game in a process of its own, as another window would, its outputs
+// caught, and meanwhile here; how it ended and what it printed.
+static Ended elsewhere(const std::function<void()>& game, const std::function<void(pid_t)>& meanwhile)
 {
-    int out[2], err[2];
-    ASSERT_TRUE(pipe(out) == 0 && pipe(err) == 0);
+    Steps out, err;
     fflush(stdout);
-    if (fork() == 0) {
-        dup2(out[1], STDOUT_FILENO), dup2(err[1], STDERR_FILENO);
-        signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
-        const rlimit limit = {(rlim_t)sizeLimit, (rlim_t)sizeLimit};
-        if (sizeLimit < 0 || setrlimit(RLIMIT_FSIZE, &limit) == 0)
-            play(score);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out.ends[1], STDOUT_FILENO), dup2(err.ends[1], STDERR_FILENO);
+        game();
         _exit(0);
     }
-    close(out[1]), close(err[1]);
-    for (auto [from, to] : {std::pair(out[0], stdout), std::pair(err[0], stderr)}) {
+    close(out.ends[1]), close(err.ends[1]), out.ends[1] = err.ends[1] = -1;
+    meanwhile(pid);
+    Ended ended;
+    for (auto [from, to] : {std::pair(out.ends[0], &ended.out), std::pair(err.ends[0], &ended.err)})
         for (char c; read(from, &c, 1) == 1;)
-            fputc(c, to);
-        close(from);
-    }
-    wait(nullptr);
+            *to += c;
+    waitpid(pid, &ended.status, 0);
+    return ended;
 }
 
 // Two games on one data folder: the first ends elsewhere, then the second,
@@ -67,46 +85,63 @@ static void playElsewhere(int score, long sizeLimit)
 TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
 {
     struct Case {
-        const char* path;  // made in the data folder before the games
-        mode_t kind;       // S_IFREG holding text, S_IFIFO, or 0 for none
-        std::string text;
+        const char* path;  // made in the data folder before the games: S_IFREG holding text
+        mode_t kind;       // (| 0200: which the first game, played by nobody, cannot read),
+        std::string text;  // S_IFIFO, S_IFDIR holding a file beside a best-score.unreadable
+                           // (both holding text), or 0 for none
         int first, second;
         bool racing;
         long sizeLimit;    // for the first game's files; -1 for none
         const char* out;
-        std::string err;
-        const char* after;
+        std::string err, after;
     };
     const char* const kept = "Game over: 80 points, best game 80\nGame over: 0 points, best game 80\n";
-    // Told at the start and again when the first game ends.
-    const auto ignored = [](const std::string& why) {
+    const char* const keptBetter = "Game over: 80 points, best game 200\nGame over: 0 points, best game 200\n";
+    // Told once as the games start; the first game's end keeps the file.
+    const auto movedAside = [](const std::string& why, const char* to = "best-score.unreadable") {
         return "bowling: ignoring the best game in %1$s/bowling/best-score: " + why + "\n" +
-               "bowling: ignoring the best game in %1$s/bowling/best-score: " + why + "\n";
+               "bowling: moved %1$s/bowling/best-score, which could not be read, to %1$s/bowling/" + to + "\n";
     };
+    const auto keptAs = [](const std::string& text) { return "bowling/best-score.unreadable" + text + " bowling/best-score=80\n "; };
+    const std::string junk("42\0junk", 7);
     const Case cases[] = {
-        {"", 0, "", 80, 0, false, -1, kept, "", "best-score=80\n "},
-        {"bowling/best-score", S_IFREG, " 42\n", 80, 0, false, -1, kept, ignored("not a number"), "best-score=80\n "},
-        {"bowling/best-score", S_IFREG, std::string("42\0junk", 7), 80, 0, false, -1, kept, ignored("not a number"), "best-score=80\n "},
-        {"bowling/best-score", S_IFREG, "301\n", 80, 0, false, -1, kept, ignored("outside 0 to 300"), "best-score=80\n "},
-        {"bowling/best-score", S_IFIFO, "", 80, 0, false, -1, kept, ignored("not a regular file"), "best-score=80\n "},
+        {"", 0, "", 80, 0, false, -1, kept, "", "bowling/best-score=80\n "},
+        {"bowling/best-score", S_IFREG, " 42\n", 80, 0, false, -1, kept, movedAside("not a number"), keptAs("= 42\n")},
+        {"bowling/best-score", S_IFREG, junk, 80, 0, false, -1, kept, movedAside("not a number"), keptAs("=" + junk)},
+        {"bowling/best-score", S_IFREG, "301\n", 80, 0, false, -1, kept, movedAside("outside 0 to 300"), keptAs("=301\n")},
+        {"bowling/best-score", S_IFREG, "200\r", 80, 0, false, -1, kept, movedAside("not a number"), keptAs("=200\r")},
+        {"bowling/best-score", S_IFIFO, "", 80, 0, false, -1, kept, movedAside("not a regular file"), keptAs("")},
+        {"bowling/best-score", S_IFDIR, "older\n", 80, 0, false, -1, kept,
+         movedAside("not a regular file", "best-score.unreadable.1"), keptAs(".1/inside=older\n bowling/best-score.unreadable=older\n")},
+        {"bowling/best-score", S_IFREG | 0200, "200\n", 80, 0, false, -1,  // the best read here, as root
+         "Game over: 80 points, best game 200\nGame over: 0 points, best game 80\n", movedAside("Permission denied"), keptAs("=200\n")},
+        {"bowling/best-score", S_IFREG, "200\r\n", 80, 0, false, -1, keptBetter, "", "bowling/best-score=200\r\n "},
+        {"bowling/best-score", S_IFREG, "200\n\n", 80, 0, false, -1, keptBetter, "", "bowling/best-score=200\n\n "},
         {"bowling", S_IFREG, "a plain file\n", 80, 0, false, -1,
          "Game over: 80 points, best game 80\nGame over: 0 points, best game 0\n",
-         "bowling: cannot save the best game in %1$s/bowling: Not a directory\n"
-         "bowling: cannot save the best game in %1$s/bowling: Not a directory\n", "bowling=a plain file\n "},
+         "bowling: cannot save the best game: %1$s/bowling/best-score.lock: Not a directory\n"
+         "bowling: cannot save the best game: %1$s/bowling/best-score.lock: Not a directory\n", "bowling=a plain file\n "},
         {"bowling/best-score", S_IFREG, "60\n", 80, 0, false, 2,
          "Game over: 80 points, best game 80\nGame over: 0 points, best game 60\n",
-         "bowling: cannot save the best game in %1$s/bowling: short write\n", "best-score=60\n "},
+         "bowling: cannot save the best game in %1$s/bowling: short write\n", "bowling/best-score=60\n "},
         {"bowling/best-score", S_IFREG, "10\n", 40, 20, true, -1,
-         "Game over: 40 points, best game 40\nGame over: 20 points, best game 40\n", "", "best-score=40\n "},
+         "Game over: 40 points, best game 40\nGame over: 20 points, best game 40\n", "", "bowling/best-score=40\n "},
         {"bowling/best-score", S_IFREG, "10\n", 20, 40, true, -1,
-         "Game over: 20 points, best game 20\nGame over: 40 points, best game 40\n", "", "best-score=40\n "},
+         "Game over: 20 points, best game 20\nGame over: 40 points, best game 40\n", "", "bowling/best-score=40\n "},
     };
     for (const Case& c : cases) {
         const std::string name = "case " + std::to_string(&c - cases);
         ScratchFolder data;
         std::filesystem::create_directories(std::filesystem::path(data / c.path).parent_path());
-        if (c.kind == S_IFREG)
+        if (c.kind == S_IFDIR) {
+            std::filesystem::create_directory(data / c.path);
+            std::ofstream(data / c.path + "/inside") << c.text;
+            std::ofstream(data / c.path + ".unreadable") << c.text;
+        }
+        if ((c.kind & S_IFMT) == S_IFREG)
             std::ofstream(data / c.path) << c.text;
+        if (c.kind == (S_IFREG | 0200))
+            chmod(data.path.c_str(), 0755), chmod((data / "bowling").c_str(), 0777), chmod((data / c.path).c_str(), 0200);
         if (c.kind == S_IFIFO) {
             ASSERT_EQ(mkfifo((data / c.path).c_str(), 0600), 0);
         }
@@ -114,7 +149,15 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
         testing::internal::CaptureStderr();
         testing::internal::CaptureStdout();
         keepScore(true);
-        playElsewhere(c.first, c.sizeLimit);
+        const Ended first = elsewhere([&] {
+            if (c.kind == (S_IFREG | 0200) && geteuid() == 0 && setuid(65534) != 0)
+                return;
+            signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+            const rlimit limit = {(rlim_t)c.sizeLimit, (rlim_t)c.sizeLimit};
+            if (c.sizeLimit < 0 || setrlimit(RLIMIT_FSIZE, &limit) == 0)
+                play(c.first);
+        }, [](pid_t) {});
+        fputs(first.out.c_str(), stdout), fputs(first.err.c_str(), stderr);
         if (!c.racing)
             keepScore(true);
         play(c.second);
@@ -124,5 +167,68 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
         snprintf(err, sizeof err, c.err.c_str(), data.path.c_str());
         EXPECT_EQ(testing::internal::GetCapturedStderr(), err) << name;
         EXPECT_EQ(listing(data.path), c.after) << name;
+    }
+}
+
+// A game of 40 ends elsewhere over a best of 10 while this test holds the
+// lock, until the game gives up or (by the clock; no outcome depends on it)
+// as it starts to wait; then saves held, lets go, and the game goes on.
+TEST(BestScore, LockHeldTooLongDelaysTheSaveAndLosesNothing)
+{
+    struct Case { bool heldUntilGivenUp; int held; bool thenExits; const char* out; const char* after; };
+    const Case cases[] = {
+        {false, 60, false, "Game over: 40 points, best game 60\nGame over: 0 points, best game 60\n", "60"},
+        {true, 30, false, "Game over: 40 points, best game 40\nGame over: 0 points, best game 40\n", "40"},
+        {true, 30, true, "Game over: 40 points, best game 40\n", "40"},
+        {true, 60, true, "Game over: 40 points, best game 40\n", "60"},
+    };
+    for (const Case& c : cases) {
+        const std::string name = "case " + std::to_string(&c - cases);
+        ScratchFolder data;
+        std::filesystem::create_directory(data / "bowling");
+        std::ofstream(data / "bowling/best-score") << "10\n";
+        setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+        const int lock = open((data / "bowling/best-score.lock").c_str(), O_RDWR | O_CREAT, 0600);
+        ASSERT_EQ(flock(lock, LOCK_EX), 0);
+        const Steps ready, go;
+        const Ended game = elsewhere([&] {
+            close(lock), keepScore(true), ready.there();  // about to end its game
+            play(40), ready.there(), go.await();
+            c.thenExits ? attachOption(scoreOption()), exit(0) : play(0);  // the latter with no offer at exit
+        }, [&](pid_t) {
+            ready.await(), c.heldUntilGivenUp ? ready.await() : (void)usleep(100000);
+            std::ofstream(data / "bowling/best-score") << c.held << "\n";
+            close(lock), go.there();
+        });
+        EXPECT_EQ(game.out, c.out) << name;
+        EXPECT_EQ(game.err, c.heldUntilGivenUp ? "bowling: cannot save the best game yet: " + data.path + "/bowling/"
+                      "best-score.lock: another game holds it; trying again after the next game and at exit\n" : "") << name;
+        EXPECT_EQ(listing(data.path), "bowling/best-score=" + std::string(c.after) + "\n ") << name;
+    }
+}
+
+// Set in a game by the test below: its save says so between the new
+// file's writing and its rename, then waits to be let on.
+static const Steps *insideSave = nullptr, *letOn = nullptr;
+extern "C" int __real_fsync(int descriptor);
+extern "C" int __wrap_fsync(int descriptor)
+{
+    if (insideSave)
+        insideSave->there(), letOn->await();
+    return __real_fsync(descriptor);
+}
+
+// A game signalled in the middle of its save: the save finishes, leaves no
+// temporary file, and the signal then ends the game.
+TEST(BestScore, SaveFinishesBeforeASignalEndsTheGame)
+{
+    for (int number : {SIGINT, SIGTERM, SIGHUP}) {
+        ScratchFolder data;
+        setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+        const Steps inside, go;
+        const Ended game = elsewhere([&] { signal(number, SIG_DFL), insideSave = &inside, letOn = &go, keepScore(true), play(40); },
+                                     [&](pid_t pid) { inside.await(), kill(pid, number), go.there(); });
+        EXPECT_TRUE(WIFSIGNALED(game.status) && WTERMSIG(game.status) == number) << strsignal(number);
+        EXPECT_EQ(listing(data.path), "bowling/best-score=40\n ") << strsignal(number);
     }
 }

@@ -18,5 +18,6 @@ int ImageLoad(const char* filename, Image* image);
 
 // Textured surfaces show their pictures unshaded.
 void init_tex();
-// Loads the file into the texture of this name, or ends the program.
+// Loads the file into the texture of this name, or ends the program with
+// one line saying why: a bad picture, or one larger than the renderer takes.
 void LoadTexture(const char* filename, int name);

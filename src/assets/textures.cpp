@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 
 #include "assets/assets.h"
 
@@ -21,9 +20,20 @@ void LoadTexture(const char* filename, int name)
         printf("Error allocating space for image");
         exit(1);
     }
-    std::cout << "trying to load " << filename << std::endl;
+    // Flushed line by line: a line the output could not take is lost
+    // alone, where std::cout would refuse every line after it.
+    printf("trying to load %s\n", filename);
+    fflush(stdout);
     if (!ImageLoad(filename, TextureImage))
         exit(1);
+    // OpenGL would take a larger picture without a word and draw nothing.
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    if (TextureImage->width > (unsigned)largest || TextureImage->height > (unsigned)largest) {
+        printf("Image in %s is too large for the renderer: %u x %u, at most %d a side\n",
+               filename, TextureImage->width, TextureImage->height, largest);
+        exit(1);
+    }
 
     // Rows of width * 3 bytes meet OpenGL's default 4-byte row alignment
     // only for widths that are a multiple of 4; others are tightly packed.

@@ -76,6 +76,8 @@ class ScoreOption : public PlayerOption {
         if (scoring)
             drawStrip(sheet, bestScore);
     }
+
+    void programEnds() override { offerUnsavedBest(); }
 };
 
 }  // namespace

@@ -40,11 +40,16 @@ const ScoreSheet* currentSheet();
 void drawStrip(const ScoreSheet& sheet, int best);
 
 // The best game in $XDG_DATA_HOME/bowling/best-score. Trouble with the file
-// is told in one line on standard error and never ends the game: a bad
-// file, or anything but a regular file, reads as noScore, and a save that
-// fails leaves the game going.
+// is told in one line on standard error, each kind once a run from here
+// on, and never ends the game: a bad file, or anything but a regular file,
+// reads as noScore, and a save that fails leaves the game going.
 int readBestScore();
 // A finished game's score: under a lock that every game on the folder
-// takes, the file is read again and replaced only if score beats it.
-// Returns the best game now, score included.
+// takes, the file is read again and replaced only if score beats it; where
+// it cannot be read, it is moved aside first. A lock that another game
+// keeps for two seconds is given up: the score then waits for the next
+// offer, which takes the better of the two. Returns the best game now,
+// score included.
 int offerBestScore(int score);
+// At the program's end: a best still waiting for the lock, offered again.
+void offerUnsavedBest();

@@ -1,0 +1,12 @@
+// standard_streams.h: descriptors 0, 1 and 2 made safe before the game
+// opens anything else.
+#pragma once
+
+// Opens a closed descriptor 0, 1 or 2 on /dev/null, so that nothing the
+// game prints can land in a file or connection opened later in its place
+// (the X server's, for one). Then gives standard output and error, where
+// they are a pipe or a terminal, an open file description of the game's
+// own that never waits: a line that cannot be written at once (a full
+// pipe, a stopped terminal) is dropped, and the description the shell
+// shares is left as it was. Called first in main.
+void prepareStandardStreams();

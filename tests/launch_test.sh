@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# launch_test.sh GAME_FOLDER: the real game started with a standard descriptor
+# closed (the X connection's to take), on a full pipe or a stopped terminal:
+# each case must draw its window and answer a key.
+set -euo pipefail
+source "$(dirname "$0")/x_game.sh" "$1"
+game=$1/bowling
+mkfifo full && exec 5<>full  # a reader that never reads, and the pipe filled up
+dd if=/dev/zero of=full bs=4096 count=1024 oflag=nonblock 2>/dev/null || true
+# A best game it cannot read, for a line at once with --score.
+export XDG_DATA_HOME=$scratch && mkdir bowling && echo 'two hundred' >bowling/best-score
+
+while IFS=$'\t' read -r name command; do
+  echo "$name"
+  eval "$command" & pid=$!
+  window=$(timeout 10 xdotool search --sync --name '^Bowling$' | head -n 1)
+  wait_until differs xc:black
+  grab drawn.png
+  xdotool windowfocus --sync "$window" key z  # the axes
+  wait_until differs drawn.png
+  kill "$pid" && while kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
+done <<CASES
+closed input	exec "$game" <&- >output
+closed output	exec "$game" >&-
+closed errors, no audio device	ALSOFT_DRIVERS=none exec "$game" --sound 2>&- >output
+full pipe for both	exec "$game" --score >&5 2>&5
+stopped terminal (as by Ctrl+S)	exec script -qec "perl -MPOSIX -e 'tcflow(1, TCOOFF)'; exec '$game' --score" /dev/null </dev/null >/dev/null 2>&1
+CASES
