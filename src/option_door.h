@@ -66,7 +66,8 @@ public:
     virtual void windowOpened() {}
     // At every reshape, in attach order: the scene's place and projection.
     virtual void layOut(SceneLayout&) {}
-    // A key before the game sees it; true takes it, and the game ignores it.
+    // A key before the game sees it, first by the option attached last, whose
+    // drawing lies on top; true takes it, from the other options and the game.
     virtual bool takeKey(unsigned char) { return false; }
     virtual bool takeSpecialKey(int) { return false; }
     // A meter or ball step is due. True holds it back: the option calls
