@@ -80,6 +80,8 @@ int pinsStanding()
     return standing;
 }
 
+void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
+
 void reportContact(const Contact& contact) { callEach(&PlayerOption::contactMade, contact); }
 
 void newGame()

@@ -2,7 +2,7 @@
 # sound_test.sh GAME_FOLDER CASE: the real game played with real keys while
 # OpenAL Soft writes its mix in real time to a wave file, measured with sox.
 # throws: --sound, the camera swung left, the right edge at one pin, the left into the
-# gutter, a full rack, a bumper. silent: no --sound, no file. nodriver: no such ALSA device:
+# gutter, a full rack, a bumper, a roll paused. silent: no --sound, no file. nodriver: no such ALSA device:
 # one line, a game; loud: the library's lines first. stall, stopped: the mix to a FIFO
 # nobody opens (one line, a game) or nobody reads (an exit at once).
 set -euo pipefail
@@ -87,10 +87,17 @@ read -r left_from left_to < <(throw $(printf 'a %.0s' {1..49}) $(printf 'Left %.
 read -r full_from full_to < <(throw d d d d)
 new_view key b
 read -r bumper_from bumper_to < <(throw $(printf 'Right %.0s' {1..12}))
+# Paused a moment into a roll, the game and every voice stand still.
+xdotool key space space sleep 0.4 key Escape
+paused_from=$(bytes)
+sleep 1
+paused_to=$(bytes)
+xdotool key Escape
+wait_until same lane.png "$lane"
 close_window  # a device left open would leave the mix's header unfinished
-bumper_to=$(bytes)
-(( $(od -An -tu4 -j4 -N4 mix.wav) == bumper_to - 8 )) || fail "the mix's header is unfinished"
-header=$(( bumper_to - 4 * $(soxi -s mix.wav) ))
+end=$(bytes)
+(( $(od -An -tu4 -j4 -N4 mix.wav) == end - 8 )) || fail "the mix's header is unfinished"
+header=$(( end - 4 * $(soxi -s mix.wav) ))
 
 # The roll's first 0.3 s from where the mix sounds: the pin comes 0.7 s on.
 louder "$(level RMS - "$right_from" "$right_to" silence 1 1s 0.1% trim 0 0.3)" 0.02 1 "the roll is heard"
@@ -98,6 +105,7 @@ louder "$(level RMS - "$right_from" "$right_to" silence 1 1s 0.1% trim 0 0.3)" 0
 louder "$(level Maximum - "$full_from" "$full_to" highpass 1000)" \
   "$(level Maximum - "$right_from" "$right_to" highpass 1000)" 1.2 "a full rack is louder than one pin"
 louder 0.01 "$(level Maximum - $(( left_from - rate * 4 / 5 )) "$left_from")" 1 "the roll stops at its end"
+louder 0.01 "$(level Maximum - $(( paused_from + rate * 4 / 5 )) "$paused_to")" 1 "a paused game is silent"
 # Heard from the camera swung left, the right edge's pin cracks on the left.
 louder "$(level Maximum 1 "$right_from" "$right_to" highpass 1000)" \
   "$(level Maximum 2 "$right_from" "$right_to" highpass 1000)" 1.25 "heard from the camera"

@@ -105,6 +105,15 @@ class SoundOption : public PlayerOption {
             hearContact(contact);
     }
 
+    void gamePaused(bool paused) override
+    {
+        if (!playing)
+            return;
+        beginAudioUpdate();
+        holdVoices(paused);
+        playing = endAudioUpdate();
+    }
+
     void programEnds() override { closeAudioAtExit(); }
 };
 

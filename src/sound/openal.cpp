@@ -242,3 +242,15 @@ void stopRolling()
 {
     alSourceStop(sources[rollVoice]);
 }
+
+void holdVoices(bool hold)
+{
+    for (ALuint source : sources) {
+        ALint state = AL_STOPPED;
+        alGetSourcei(source, AL_SOURCE_STATE, &state);
+        if (hold && state == AL_PLAYING)
+            alSourcePause(source);
+        else if (!hold && state == AL_PAUSED)
+            alSourcePlay(source);
+    }
+}

@@ -48,3 +48,5 @@ void playOn(int voice, SoundName sound, Vector3D where, float gain);
 // The roll loops on its voice until stopped; gain and pitch follow each call.
 void keepRolling(Vector3D where, float gain, float pitch);
 void stopRolling();
+// Every voice sounding stands still, or goes on from where it stood.
+void holdVoices(bool hold);
