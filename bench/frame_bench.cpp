@@ -9,6 +9,7 @@
 
 #include "final.h"
 #include "game_window.h"
+#include "real_physics/real_physics.h"
 #include "rendering/rendering.h"
 #include "score/score.h"
 #include "overlay/overlay.h"
@@ -103,3 +104,24 @@ static void inBetweenFrame(benchmark::State& state)
     }
 }
 BENCHMARK(inBetweenFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same picture with --real-physics: its ball among its pins as they
+// fly, drawn halfway between two of its steps.
+static void realPhysicsFrame(benchmark::State& state)
+{
+    restoreStartState();
+    detachOptions();
+    attachOption(realPhysicsOption());
+    attachOption(smoothOption());
+    newGame();
+    keyboard(' ', 0, 0);
+    keyboard(' ', 0, 0);
+    for (int step = 0; step < 44; step++)
+        glutRecorder::runNextTimer();
+    for (auto _ : state) {
+        drawInBetween(0.5f, display);
+        glFinish();
+    }
+    detachOptions();
+}
+BENCHMARK(realPhysicsFrame)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -1,4 +1,5 @@
-// command_line.cpp: --help, --version, --score, --smooth, --sound, and nothing else of ours.
+// command_line.cpp: --help, --version, --score, --smooth, --sound, --real-physics, and nothing
+// else of ours.
 #include "command_line.h"
 
 #include <cerrno>
@@ -8,7 +9,8 @@
 #include <initializer_list>
 
 static const char usage[] =
-    "Usage: bowling [--score] [--smooth] [--sound] [GLUT options such as -display DISPLAY]\n"
+    "Usage: bowling [--score] [--smooth] [--sound] [--real-physics]\n"
+    "               [GLUT options such as -display DISPLAY]\n"
     "Ten-pin bowling in 3D. It reads its pictures, balltexture.bmp, floor.bmp\n"
     "and pintexture.bmp, from the folder it is started in, or else from its\n"
     "data folder (/usr/share/games/bowling when installed from the package).\n"
@@ -18,16 +20,20 @@ static const char usage[] =
     "              and save the best game\n"
     "  --smooth    move the ball, the pins and the meter at the display's rate\n"
     "  --sound     hear the ball roll and the pins fall, where they are\n"
+    "  --real-physics\n"
+    "              roll a real ball at real pins on a real lane: pins fly,\n"
+    "              tumble and lie where they fall; the ball can hook\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n";
 
 const Control controls[] = {
     {"a, d", "slide the ball left or right (while aiming)", false},
-    {"left, right", "turn the aim 2 degrees (while aiming)", false},
+    {"left, right", "turn the aim 2 degrees, a tenth of that with --real-physics (while aiming)", false},
     {"b", "bumpers on or off (while aiming)", false},
     {"space", "start the power meter, then release the ball", false},
     {"z", "world axes on or off", false},
     {"mouse drag", "swing the camera around the lane", false},
+    {"up, down", "with --real-physics: the spin, straight to a strong hook either way (while aiming)", true},
     {"esc", "pause; then esc resumes, n starts a new game, q quits", true},
     {"f1, h", "all the keys", true},
     {"f11", "full screen on or off", true},
@@ -85,6 +91,8 @@ CommandLine readCommandLine(int* argc, char** argv)
             options.smoothMotion = true;
         } else if (strcmp(arg, "--sound") == 0) {
             options.playSound = true;
+        } else if (strcmp(arg, "--real-physics") == 0) {
+            options.realPhysics = true;
         } else if (strcmp(arg, "--help") == 0) {
             printHelp();
             printAndExit("");

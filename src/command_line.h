@@ -5,6 +5,7 @@ struct CommandLine {
     bool keepScore = false;     // --score: ten-frame games and a saved best game
     bool smoothMotion = false;  // --smooth: motion at the display's rate
     bool playSound = false;     // --sound: the ball and the pins heard
+    bool realPhysics = false;   // --real-physics: rigid-body ball and pins on a real lane
 };
 
 // Takes the options that start with "--" out of argv and leaves the rest,

@@ -6,6 +6,7 @@
 #include "command_line.h"
 #include "final.h"
 #include "option_door.h"
+#include "real_physics/real_physics.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
 #include "sound/sound.h"
@@ -25,7 +26,9 @@ int main(int argc, char** argv)
         keepScore(true);
         attachOption(scoreOption());
     }
-    if (options.smoothMotion)
+    if (options.realPhysics)
+        attachOption(realPhysicsOption());
+    if (options.smoothMotion || options.realPhysics)
         attachOption(smoothOption());
     if (options.playSound)
         attachOption(soundOption());

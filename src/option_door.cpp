@@ -36,6 +36,16 @@ static bool firstTakes(Moment moment, Args&&... args)
 
 static void programEnds() { callEach(&PlayerOption::programEnds); }
 
+// As firstTakes, from the option attached last, whose drawing lies on top.
+template <typename Moment, typename... Args>
+static bool topTakes(Moment moment, Args&&... args)
+{
+    for (int i = attachedCount - 1; i >= 0; i--)
+        if ((attached[i]->*moment)(args...))
+            return true;
+    return false;
+}
+
 void attachOption(PlayerOption& option)
 {
     static bool exitHeard = false;
@@ -70,6 +80,8 @@ int pinsStanding()
     return standing;
 }
 
+void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
+
 void reportContact(const Contact& contact) { callEach(&PlayerOption::contactMade, contact); }
 
 void newGame()
@@ -92,8 +104,8 @@ void windowOpened()
 }
 
 void layOut(SceneLayout& layout) { callEach(&PlayerOption::layOut, layout); }
-bool takeKey(unsigned char key) { return firstTakes(&PlayerOption::takeKey, key); }
-bool takeSpecialKey(int key) { return firstTakes(&PlayerOption::takeSpecialKey, key); }
+bool takeKey(unsigned char key) { return topTakes(&PlayerOption::takeKey, key); }
+bool takeSpecialKey(int key) { return topTakes(&PlayerOption::takeSpecialKey, key); }
 
 bool holdStep(void (*step)(int), int value)
 {

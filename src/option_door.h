@@ -66,7 +66,8 @@ public:
     virtual void windowOpened() {}
     // At every reshape, in attach order: the scene's place and projection.
     virtual void layOut(SceneLayout&) {}
-    // A key before the game sees it; true takes it, and the game ignores it.
+    // A key before the game sees it, first by the option attached last, whose
+    // drawing lies on top; true takes it, from the other options and the game.
     virtual bool takeKey(unsigned char) { return false; }
     virtual bool takeSpecialKey(int) { return false; }
     // A meter or ball step is due. True holds it back: the option calls
@@ -82,6 +83,8 @@ public:
     virtual void ballStepped() {}
     // A knock in an option's physics, as it happens within a ball step.
     virtual void contactMade(const Contact&) {}
+    // The game stands still under a panel, or goes on again.
+    virtual void gamePaused(bool) {}
     // The game went back to the first ball of a new game (newGame below).
     virtual void gameRestarted() {}
     // GLUT wants a picture. True: the option has drawn it (it may call
@@ -108,6 +111,8 @@ bool playerGame();
 RollPhysics* optionPhysics();
 // Pins standing now, by whichever physics rolls.
 int pinsStanding();
+// Tells every option that the game stands still, or goes on again.
+void pauseGame(bool paused);
 // Tells every option of a knock.
 void reportContact(const Contact& contact);
 // How far between the last step and the next a picture is drawn: 1 but while

@@ -8,12 +8,14 @@ namespace glutRecorder {
 std::vector<ScheduledTimer> timers;
 int redisplays = 0;
 int now = 0;
+std::vector<int> swaps;
 
 void clear()
 {
     timers.clear();
     redisplays = 0;
     now = 0;
+    swaps.clear();
 }
 
 bool runNextTimer()
@@ -30,6 +32,7 @@ bool runNextTimer()
 
 extern "C" {
 void __real_glutPostRedisplay();
+void __real_glutSwapBuffers();
 int __real_glutGet(GLenum what);
 
 void __wrap_glutTimerFunc(unsigned int milliseconds, void (*callback)(int), int value)
@@ -46,5 +49,11 @@ void __wrap_glutPostRedisplay()
 {
     glutRecorder::redisplays++;
     __real_glutPostRedisplay();
+}
+
+void __wrap_glutSwapBuffers()
+{
+    glutRecorder::swaps.push_back(glutRecorder::now);
+    __real_glutSwapBuffers();
 }
 }

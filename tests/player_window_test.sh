@@ -21,6 +21,12 @@ wait_until differs playing.png
 xdotool key q
 wait "$pid" || fail "status $? after Q in the pause panel"
 
+# With --score the sheet's band is above the hint's: as tall, narrower.
+start_game "$1" --score
+geometry=$(xdotool getwindowgeometry "$window")
+[[ $geometry == *"Position: 92,64 "* && $geometry == *"Geometry: 456x512"* ]] || fail "--score: $geometry"
+kill "$pid"
+
 start_game "$1" --score -geometry 300x400+5+6
 geometry=$(xdotool getwindowgeometry "$window")
 [[ $geometry == *"Position: 5,6 "* && $geometry == *"Geometry: 300x400"* ]] || fail "-geometry: $geometry"

@@ -9,11 +9,12 @@ cd "$scratch"
 
 fail() { echo "FAILED: $*"; exit 1; }
 
-# start_game FOLDER [OPTION...]: writes ./output and ./errors; sets pid and window.
+# start_game FOLDER [OPTION...]: writes ./output and ./errors; sets pid and
+# window once it is shown: a window not yet mapped cannot take the focus.
 start_game() {
   "$1/bowling" "${@:2}" >output 2>errors &
   pid=$!
-  window=$(timeout 10 xdotool search --sync --name '^Bowling$' | head -n 1)
+  window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Bowling$' | head -n 1)
   xdotool windowfocus --sync "$window"
 }
 

@@ -38,13 +38,18 @@ static GLUquadric* texturedQuadric(GLUquadric*& quadric)
 // into the roll matrix, so the ball does not jump when it starts rolling.
 void drawBall()
 {
+    drawBallTurned(currentState == rolling ? ballRollMatrix : nullptr);
+}
+
+void drawBallTurned(const float* orientation)
+{
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, ballTexture);
     glPushMatrix();
     glColor3f(0, 0, 1);
     glTranslatef(0, (float)ballRadius, 0);
-    if (currentState == rolling)
-        glMultMatrixf(ballRollMatrix);
+    if (orientation)
+        glMultMatrixf(orientation);
     else
         glRotatef((float)-ballTheta, 0, 1, 0);
     gluSphere(texturedQuadric(ballQuadric), ballRadius, sphereDetail, sphereDetail);
@@ -52,8 +57,7 @@ void drawBall()
     glDisable(GL_TEXTURE_2D);
 }
 
-// A white head lit with the pin material over a textured body. The body
-// sphere is stood on end so its picture wraps round the pin, t from foot to top.
+// The pin tilted in its tilt frame.
 void Pin::draw()
 {
     if (!shown)
@@ -69,6 +73,15 @@ void Pin::draw()
         glRotatef(fallAngle, axis.getDx(), axis.getDy(), axis.getDz());
     glTranslatef(frame.offX, 0, frame.offZ);
 
+    drawPinModel();
+
+    glPopMatrix();
+}
+
+// A white head lit with the pin material over a textured body. The body
+// sphere is stood on end so its picture wraps round the pin, t from foot to top.
+void drawPinModel()
+{
     glPushMatrix();
     glTranslatef(0, 0.175f, 0);
     glScalef(0.03948f, 0.07f, 0.03948f);
@@ -85,8 +98,6 @@ void Pin::draw()
     gluSphere(quadric, 0.5, sphereDetail, sphereDetail);
     glPopMatrix();
     glDisable(GL_TEXTURE_2D);
-
-    glPopMatrix();
 }
 
 void drawPins()

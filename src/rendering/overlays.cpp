@@ -40,9 +40,14 @@ void drawForceMeter()
 // the material the pins left current, not the colour set here.
 void drawAimArrow()
 {
+    drawAimArrowTurned((float)-ballTheta);
+}
+
+void drawAimArrowTurned(float degrees)
+{
     glPushMatrix();
     glTranslatef(0, 0.01f, 0);
-    glRotatef((float)-ballTheta, 0, 1, 0);
+    glRotatef(degrees, 0, 1, 0);
     glColor3f(0, 0, 0);
     glBegin(GL_LINES);
     glVertex3f(0, 0, 0);

@@ -27,11 +27,18 @@ void useMaterial(materialStruct material);
 void drawFloor();
 // In the ball frame, whose origin lies on the lane under the ball's centre.
 void drawBall();
+// The same ball turned by a column-major matrix, or by the aim if nullptr.
+void drawBallTurned(const float* orientation);
 void drawPins();
+// One pin, head and textured body, its foot's centre at the origin, its
+// axis along y; the pin material and white current.
+void drawPinModel();
 
 // Under the fixed overlay camera, with lighting off.
 void drawForceMeter();
 // In the ball frame, while aiming.
 void drawAimArrow();
+// The same arrow turned about y by degrees.
+void drawAimArrowTurned(float degrees);
 // In world coordinates.
 void drawAxes();

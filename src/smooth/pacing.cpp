@@ -1,6 +1,8 @@
 // pacing.cpp: each step starts a glide of one step's length from the
 // picture on screen to the state the step leaves; while a glide is under
-// way, pictures follow one another at the display's rate.
+// way, pictures follow one another at the display's rate: as fast as the
+// swap lets them where it waits for the display, else on a schedule of our
+// own at the display's rate where the driver tells it, or 60 a second.
 #include "smooth/smooth.h"
 
 #include <GL/glut.h>
@@ -12,8 +14,12 @@
 #include "smooth/scene.h"
 #include "smooth/swap_interval.h"
 
-// Without a swap that waits for the display: 60 pictures a second at most.
-static const double pictureMilliseconds = 1000.0 / 60;
+static double pictureMilliseconds;  // set as smoothing starts: the display's, or 1/60 s
+// A swap that waits for the display lets pictures run ahead of the schedule
+// by the few the driver queues at most; one that returns at once although
+// the driver accepted the interval (vblank_mode=0) lets them run further,
+// and is not trusted again.
+static const double queuedPictures = 4;
 
 static bool smoothing = false;
 static bool swapWaitsForDisplay = false;
@@ -34,7 +40,11 @@ void smoothMotion(bool on)
         return;
     glideStart = MovingScene::ofGame();
     glideStartTime = glutGet(GLUT_ELAPSED_TIME) - stepMilliseconds;  // no glide under way
+    nextPictureTime = 0;
+    pictureAskedFor = false;
     swapWaitsForDisplay = swapInStepWithDisplay();
+    const double rate = displayRefreshRate();  // a rate outside 20 to 1000 is no display's
+    pictureMilliseconds = 1000.0 / (rate >= 20 && rate <= 1000 ? rate : 60);
 }
 
 // A step that comes before the glide has ended starts from where the picture
@@ -87,6 +97,8 @@ void drawSmoothly()
     // is made up; after a pause, one picture's time from now.
     const bool paused = now - nextPictureTime >= pictureMilliseconds;
     nextPictureTime = (paused ? now : nextPictureTime) + pictureMilliseconds;
+    if (nextPictureTime - now > queuedPictures * pictureMilliseconds)
+        swapWaitsForDisplay = false;
     const float fraction = glideFraction(now);
     if (fraction >= 1) {
         display();  // the latest step's own picture, until the next step

@@ -1,6 +1,7 @@
-// swap_interval.cpp: swap interval 1 through whichever GLX extension the
-// driver offers. Its functions may be found even where the extension is not
-// offered, and calling them there can crash, so the list decides.
+// swap_interval.cpp: swap interval 1 and the display's rate through whichever
+// GLX extensions the driver offers. Their functions may be found even where
+// the extension is not offered, and calling them there can crash, so the
+// list decides.
 #include "smooth/swap_interval.h"
 
 #include <GL/glx.h>
@@ -16,20 +17,36 @@ static bool offers(const char* extensions, const char* name)
     return false;
 }
 
+static bool driverOffers(Display* display, const char* name)
+{
+    const char* extensions = display ? glXQueryExtensionsString(display, DefaultScreen(display)) : nullptr;
+    return extensions && offers(extensions, name);
+}
+
+static __GLXextFuncPtr function(const char* name)
+{
+    return glXGetProcAddressARB((const GLubyte*)name);
+}
+
 bool swapInStepWithDisplay()
 {
     Display* display = glXGetCurrentDisplay();
-    const char* extensions = display ? glXQueryExtensionsString(display, DefaultScreen(display)) : nullptr;
-    if (!extensions)
-        return false;
-    if (offers(extensions, "GLX_EXT_swap_control")) {
-        const auto setInterval = (PFNGLXSWAPINTERVALEXTPROC)glXGetProcAddressARB((const GLubyte*)"glXSwapIntervalEXT");
-        setInterval(display, glXGetCurrentDrawable(), 1);
+    if (driverOffers(display, "GLX_EXT_swap_control")) {
+        ((PFNGLXSWAPINTERVALEXTPROC)function("glXSwapIntervalEXT"))(display, glXGetCurrentDrawable(), 1);
         return true;
     }
-    if (offers(extensions, "GLX_MESA_swap_control")) {
-        const auto setInterval = (PFNGLXSWAPINTERVALMESAPROC)glXGetProcAddressARB((const GLubyte*)"glXSwapIntervalMESA");
-        return setInterval(1) == 0;
-    }
+    if (driverOffers(display, "GLX_MESA_swap_control"))
+        return ((PFNGLXSWAPINTERVALMESAPROC)function("glXSwapIntervalMESA"))(1) == 0;
     return false;
+}
+
+double displayRefreshRate()
+{
+    Display* display = glXGetCurrentDisplay();
+    int32_t numerator = 0, denominator = 0;
+    if (!driverOffers(display, "GLX_OML_sync_control") ||
+        !((PFNGLXGETMSCRATEOMLPROC)function("glXGetMscRateOML"))(display, glXGetCurrentDrawable(), &numerator, &denominator) ||
+        numerator <= 0 || denominator <= 0)
+        return 0;
+    return (double)numerator / denominator;
 }

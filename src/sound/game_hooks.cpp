@@ -1,5 +1,7 @@
 // game_hooks.cpp: what a ball step made heard, found by comparing the game's
 // state with the state after the step before. The game never waits for us.
+#include <iterator>
+
 #include "final.h"
 #include "lane_geometry.h"
 #include "sound/sound.h"
@@ -15,8 +17,8 @@ bool playSound(bool on)
     return playing;
 }
 
-// Louder, and for the roll higher, as the ball is faster: speed runs from
-// about 0 to 1.
+// Louder, and for the roll higher, as the ball is faster or a knock harder:
+// speed and strength run from about 0 to 1.
 static float loudness(float speed) { return 0.3f + 0.7f * speed; }
 static float rollPitch(float speed) { return 0.7f + 0.6f * speed; }
 // A pin knocked by a pin and a pin's drop sound the same at any speed.
@@ -62,6 +64,25 @@ static void hearBall()
     lastTheta = ballTheta;
 }
 
+// A knock another physics reports, by its kind in ContactKind's order: the
+// sound and its gain at the hardest knock. Such knocks take the pins'
+// voices in turn, and the ball's knock its own.
+static const struct {
+    SoundName sound;
+    float gain;
+} contactSounds[] = {{ballMeetsPin, 1}, {pinMeetsPin, clackGain}, {pinDrop, dropGain}, {bumperKnock, 1}, {bumperKnock, 1}};
+static_assert(std::size(contactSounds) == (size_t)ContactKind::ballKickback + 1, "a sound for every kind of knock");
+
+static void hearContact(const Contact& contact)
+{
+    static int nextPinVoice = 0;
+    const auto& heard = contactSounds[(int)contact.kind];
+    const int voice = contact.kind == ContactKind::ballKickback ? ballVoice : nextPinVoice;
+    if (voice != ballVoice)
+        nextPinVoice = (nextPinVoice + 1) % pinCount;
+    playOn(voice, heard.sound, Vector3D(contact.x, contact.y, contact.z), heard.gain * loudness(contact.strength));
+}
+
 namespace {
 
 class SoundOption : public PlayerOption {
@@ -77,6 +98,23 @@ class SoundOption : public PlayerOption {
         hearPins();
         playing = endAudioUpdate();
     }
+
+    void contactMade(const Contact& contact) override
+    {
+        if (playing)
+            hearContact(contact);
+    }
+
+    void gamePaused(bool paused) override
+    {
+        if (!playing)
+            return;
+        beginAudioUpdate();
+        holdVoices(paused);
+        playing = endAudioUpdate();
+    }
+
+    void programEnds() override { closeAudioAtExit(); }
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 // openal.cpp: the audio device through OpenAL Soft, which mixes on a thread
-// of its own; every call here is made from the game's one thread. Trouble
+// of its own; every call here is made from the game's one thread, but for
+// opening and closing the device, which are waited for a second. Trouble
 // at any point closes everything and leaves the game silent, after one line
 // on standard error.
 #include <AL/al.h>
@@ -8,9 +9,16 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <thread>
 
+#include "regular_file.h"
 #include "sound/sound.h"
 
 static ALCdevice* device = nullptr;
@@ -23,20 +31,84 @@ static ALuint sources[voiceCount] = {};
 // start, sound a little further off than the ball at release.
 static const float referenceDistance = 2.0f;
 
-static void closeAudio()
+// Destroying the context frees our voices; the sounds go with the device.
+static void closeDevice(ALCdevice*& closing, ALCcontext*& itsContext)
 {
-    if (!device)
-        return;
-    if (context) {
-        alSourceStopv(voiceCount, sources);
-        alDeleteSources(voiceCount, sources);
-        alDeleteBuffers(soundCount, buffers);
-        alcMakeContextCurrent(nullptr);
-        alcDestroyContext(context);
+    if (itsContext) {
+        if (alcGetCurrentContext() == itsContext) {
+            alSourceStopv(voiceCount, sources);
+            alDeleteSources(voiceCount, sources);
+            alDeleteBuffers(soundCount, buffers);
+            alcMakeContextCurrent(nullptr);
+        }
+        alcDestroyContext(itsContext);
     }
-    alcCloseDevice(device);
-    device = nullptr;
-    context = nullptr;
+    if (closing)
+        alcCloseDevice(closing);
+    closing = nullptr;
+    itsContext = nullptr;
+}
+
+static void openDevice(ALCdevice*& opened, ALCcontext*& itsContext)
+{
+    opened = alcOpenDevice(nullptr);
+    if (opened)
+        itsContext = alcCreateContext(opened, nullptr);
+}
+
+// Opening or closing a device can wait for good inside the library: a
+// configuration file or a wave writer's output that is a FIFO, a device that
+// stops taking sound. So each runs on a thread of its own, waited for a
+// second at most; one that ends later closes what it opened, unheard.
+struct DeviceErrand {
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool done = false;
+    bool abandoned = false;
+    ALCdevice* device = nullptr;
+    ALCcontext* context = nullptr;
+};
+
+static bool withinASecond(void (*job)(ALCdevice*&, ALCcontext*&))
+{
+    const auto errand = std::make_shared<DeviceErrand>();
+    errand->device = device;
+    errand->context = context;
+    std::thread([errand, job] {
+        job(errand->device, errand->context);
+        std::lock_guard<std::mutex> lock(errand->mutex);
+        if (errand->abandoned)
+            closeDevice(errand->device, errand->context);
+        errand->done = true;
+        errand->ended.notify_one();
+    }).detach();
+    std::unique_lock<std::mutex> lock(errand->mutex);
+    errand->abandoned = !errand->ended.wait_for(lock, std::chrono::seconds(1), [&] { return errand->done; });
+    device = errand->abandoned ? nullptr : errand->device;
+    context = errand->abandoned ? nullptr : errand->context;
+    return !errand->abandoned;
+}
+
+// False when the device did not close in time and was left behind.
+static bool closeAudio()
+{
+    return !device || withinASecond(closeDevice);
+}
+
+// Noted as the program exits, before the options hear of it.
+static int exitStatus = 0;
+static void noteExitStatus(int status, void*) { exitStatus = status; }
+
+// Exit flushes every stream, the library's writes to a device that stalls
+// too: past a second the program ends at once, with its own lines written
+// and the status it was ending with.
+void closeAudioAtExit()
+{
+    if (closeAudio())
+        return;
+    fflush(stdout);
+    fflush(stderr);
+    _exit(exitStatus);
 }
 
 static bool fail(const char* why)
@@ -48,29 +120,46 @@ static bool fail(const char* why)
 
 // The audio libraries tell of a missing device in lines of their own on
 // standard error, ALSA's beyond the reach of OpenAL Soft's log level; the
-// player gets ours instead. A log level the player chose is kept.
-static void openDeviceQuietly()
+// player gets ours instead, unless they asked for the library's by setting
+// its log level. False when the device did not answer in time.
+static bool openDeviceQuietly()
 {
+    if (getenv("ALSOFT_LOGLEVEL"))
+        return withinASecond(openDevice);
     setenv("ALSOFT_LOGLEVEL", "0", 0);
     fflush(stderr);
     const int kept = dup(STDERR_FILENO);
     const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (kept >= 0 && null >= 0)
         dup2(null, STDERR_FILENO);
-    device = alcOpenDevice(nullptr);
-    if (device)
-        context = alcCreateContext(device, nullptr);
+    const bool answered = withinASecond(openDevice);
     if (kept >= 0 && null >= 0)
         dup2(kept, STDERR_FILENO);
     if (kept >= 0)
         close(kept);
     if (null >= 0)
         close(null);
+    return answered;
+}
+
+// The library reads the file ALSOFT_CONF names to its end, and waits on a
+// FIFO: /dev/zero there would fill memory for good. A file that is missing
+// or unreadable the library passes over, as we do.
+static bool configurationIsAFile()
+{
+    const char* path = getenv("ALSOFT_CONF");
+    FILE* file = path ? openRegularFile(path) : nullptr;
+    if (file)
+        fclose(file);
+    return !path || file || errno != 0;
 }
 
 bool openAudio()
 {
-    openDeviceQuietly();
+    if (!configurationIsAFile())
+        return fail("ALSOFT_CONF names no regular file");
+    if (!openDeviceQuietly())
+        return fail("the audio device did not answer within a second");
     if (!device)
         return fail("no audio device could be opened");
     if (!context || !alcMakeContextCurrent(context))
@@ -93,7 +182,7 @@ bool openAudio()
     alSourcei(sources[rollVoice], AL_LOOPING, AL_TRUE);
     if (alGetError() != AL_NO_ERROR)
         return fail("the audio device failed");
-    atexit(closeAudio);
+    on_exit(noteExitStatus, nullptr);
     return true;
 }
 
@@ -152,4 +241,16 @@ void keepRolling(Vector3D where, float gain, float pitch)
 void stopRolling()
 {
     alSourceStop(sources[rollVoice]);
+}
+
+void holdVoices(bool hold)
+{
+    for (ALuint source : sources) {
+        ALint state = AL_STOPPED;
+        alGetSourcei(source, AL_SOURCE_STATE, &state);
+        if (hold && state == AL_PLAYING)
+            alSourcePause(source);
+        else if (!hold && state == AL_PAUSED)
+            alSourcePlay(source);
+    }
 }

@@ -16,7 +16,7 @@ PlayerOption& soundOption();
 
 // On: opens the audio device and makes the sounds; trouble is told in one
 // line on standard error and leaves the game silent. The device is closed
-// when the program exits. True when the game is heard.
+// when the program ends. True when the game is heard.
 bool playSound(bool on);
 
 // The game's own sounds, synthesised at start-up: mono, 16 bits.
@@ -35,6 +35,10 @@ inline constexpr int voiceCount = pinCount + 2;
 
 // False, after the one line, when there is no device or it lacks what we use.
 bool openAudio();
+// As the program ends. A device that does not close within a second ends
+// the program at once, leaving what other exit handlers would do undone:
+// the option's programEnds comes last.
+void closeAudioAtExit();
 // Everything between these two is heard at once. False, after the one line
 // and with the device closed, when the device failed.
 void beginAudioUpdate();
@@ -44,3 +48,5 @@ void playOn(int voice, SoundName sound, Vector3D where, float gain);
 // The roll loops on its voice until stopped; gain and pitch follow each call.
 void keepRolling(Vector3D where, float gain, float pitch);
 void stopRolling();
+// Every voice sounding stands still, or goes on from where it stood.
+void holdVoices(bool hold);

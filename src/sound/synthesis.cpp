@@ -3,6 +3,7 @@
 // Everything runs in a fixed order on fixed seeds, so each run makes the
 // same samples.
 #include <cmath>
+#include <iterator>
 
 #include "sound/sound.h"
 
@@ -102,6 +103,7 @@ const Knock knocks[] = {
     {0.50, 75, 0.140, 260, 0.006, 0.050, 0.60f, 0.0060},
     {0.25, 330, 0.050, 900, 0.003, 0.012, 0.50f, 0.0020},
 };
+static_assert(std::size(knocks) == soundCount - ballMeetsPin, "a knock for every sound from ballMeetsPin");
 
 float peakOf(int count)
 {
@@ -140,7 +142,8 @@ int knock(const Knock& recipe)
 
 // How loud each sound is made, as a share of full scale. The gains at play
 // scale them further; the roll stays well under a crack.
-const float peaks[soundCount] = {0.25f, 0.95f, 0.45f, 0.5f, 0.7f, 0.7f};
+const float peaks[] = {0.25f, 0.95f, 0.45f, 0.5f, 0.7f, 0.7f};
+static_assert(std::size(peaks) == soundCount, "a peak for every sound");
 
 }  // namespace
 

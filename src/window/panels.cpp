@@ -40,6 +40,8 @@ bool holdWhilePanelShown(void (*step)(int), int value)
 
 static void show(Panel panel)
 {
+    if ((shown == Panel::none) != (panel == Panel::none))
+        pauseGame(panel != Panel::none);
     shown = panel;
     glutPostRedisplay();
 }

@@ -1,0 +1,153 @@
+// roll_pictures.cpp: pins and ball placed by the rigid bodies, drawn with
+// the written models; the aim and the spin while the ball waits.
+#include "real_physics/roll_pictures.h"
+
+#include <GL/glu.h>
+
+#include <cmath>
+
+#include "final.h"
+#include "lane_geometry.h"
+#include "real_physics/lane_to_scene.h"
+#include "rendering/rendering.h"
+
+// Anything lower has dropped into the pit, under the drawn lane.
+static const btScalar pitDepth = -0.1f;
+
+LaneSnapshot LaneSnapshot::of(const LaneWorld& lane)
+{
+    LaneSnapshot snapshot;
+    for (int i = 0; i < real::pinCount; i++) {
+        snapshot.pinShown[i] = lane.pinOnLane(i);
+        if (snapshot.pinShown[i]) {
+            snapshot.pins[i] = lane.pinPlace(i);
+            snapshot.pinShown[i] = snapshot.pins[i].getOrigin().y() > pitDepth;
+        }
+    }
+    snapshot.ballShown = lane.ballOnLane();
+    if (snapshot.ballShown) {
+        snapshot.ball = lane.ballPlace();
+        snapshot.ballShown = snapshot.ball.getOrigin().y() > pitDepth;
+    }
+    return snapshot;
+}
+
+// The place a fraction of the way between two, moved into the scene: its
+// turn as a column-major matrix, its origin apart.
+static btVector3 placeBetween(const btTransform& older, const btTransform& newer, float fraction,
+                              double foulLineZ, float turn[16])
+{
+    btTransform between;
+    between.setOrigin(older.getOrigin().lerp(newer.getOrigin(), fraction));
+    between.setRotation(older.getRotation().slerp(newer.getRotation(), fraction));
+    between.getOpenGLMatrix(turn);
+    turn[12] = turn[13] = turn[14] = 0;
+    return toScene(between.getOrigin(), foulLineZ);
+}
+
+// Unlit: the pit's opening across the end of the drawn lane, dark, and the
+// kickbacks the pins bounce off, upright beside the deck.
+static void drawPitAndKickbacks(double foulLineZ)
+{
+    const float pitEdge = (float)sceneZ(real::pitEdgeZ, foulLineZ);
+    const float pitBack = (float)sceneZ(real::pitBackZ, foulLineZ);
+    const float kickbackStart = (float)sceneZ(real::kickbackStartZ, foulLineZ);
+    const float outside = (float)(2 * gutterLine - laneEdge);
+    const float wallX = (float)(real::gutterOuterX * sceneUnitsPerMetre);
+    const float wallTop = (float)(real::kickbackTop * sceneUnitsPerMetre);
+    const float above = 0.001f;  // over the lane, so the opening shows
+    glDisable(GL_LIGHTING);
+    glColor3f(0, 0, 0);
+    glBegin(GL_QUADS);
+    glVertex3f(-outside, above, pitEdge);
+    glVertex3f(outside, above, pitEdge);
+    glVertex3f(outside, above, (float)laneFarEnd);
+    glVertex3f(-outside, above, (float)laneFarEnd);
+    glEnd();
+    glColor3f(0.3f, 0.17f, 0.05f);
+    for (float x : {-wallX, wallX}) {
+        glBegin(GL_QUADS);
+        glVertex3f(x, 0, kickbackStart);
+        glVertex3f(x, wallTop, kickbackStart);
+        glVertex3f(x, wallTop, pitBack);
+        glVertex3f(x, 0, pitBack);
+        glEnd();
+    }
+    glEnable(GL_LIGHTING);
+}
+
+void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ)
+{
+    drawPitAndKickbacks(foulLineZ);
+    for (int i = 0; i < real::pinCount; i++) {
+        if (!newer.pinShown[i])
+            continue;
+        const btTransform& from = older.pinShown[i] ? older.pins[i] : newer.pins[i];
+        float turn[16];
+        const btVector3 foot = placeBetween(from, newer.pins[i], fraction, foulLineZ, turn);
+        useMaterial(pinMaterial);
+        glPushMatrix();
+        glColor3f(1, 1, 1);
+        glTranslatef(foot.x(), foot.y(), foot.z());
+        glMultMatrixf(turn);
+        drawPinModel();
+        glPopMatrix();
+    }
+}
+
+void drawBallBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ)
+{
+    if (!newer.ballShown)
+        return;
+    float turn[16];
+    const btTransform& from = older.ballShown ? older.ball : newer.ball;
+    const btVector3 centre = placeBetween(from, newer.ball, fraction, foulLineZ, turn);
+    glPushMatrix();
+    glTranslatef(centre.x(), centre.y() - (float)ballRadius, centre.z());
+    drawBallTurned(turn);
+    glPopMatrix();
+}
+
+// Under the meter's fixed camera, right of the meter and as tall: a box
+// with the ball's path in it, straight or bending as far as the spin.
+static void drawSpin(int spin, int strongestSpin)
+{
+    const float left = 0.28f, right = 0.40f, top = -0.45f, bottom = -0.55f;
+    const float middle = (left + right) / 2;
+    const float bend = 0.05f * spin / strongestSpin;
+    glPushMatrix();
+    glLoadIdentity();
+    gluLookAt(0, 0, 1, 0, 0, 0, 0, 1, 0);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glColor3f(1, 1, 1);
+    glBegin(GL_LINE_LOOP);
+    glVertex3f(left, top, 0);
+    glVertex3f(right, top, 0);
+    glVertex3f(right, bottom, 0);
+    glVertex3f(left, bottom, 0);
+    glEnd();
+    glColor3f(1, 1, 0);
+    glBegin(GL_LINE_STRIP);
+    for (int i = 0; i <= 8; i++) {
+        const float t = i / 8.0f;
+        glVertex3f(middle + bend * t * t, bottom + 0.01f + (top - bottom - 0.02f) * t, 0);
+    }
+    glEnd();
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glPopMatrix();
+}
+
+void drawWaitingBall(double aimDegrees, int spin, int strongestSpin)
+{
+    glPushMatrix();
+    glTranslatef(ballX, 0, ballZ);
+    if (currentState == aiming) {
+        const double shown = std::atan(std::tan(aimDegrees * M_PI / 180) * runShortening(ballZ)) * 180 / M_PI;
+        drawAimArrowTurned((float)-shown);
+    }
+    drawBall();
+    glPopMatrix();
+    drawSpin(spin, strongestSpin);
+}

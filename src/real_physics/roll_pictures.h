@@ -1,0 +1,23 @@
+// roll_pictures.h: the real roll drawn in the written scene. Private to
+// src/real_physics/.
+#pragma once
+
+#include "real_physics/lane_world.h"
+
+// Where everything on the lane is after a step.
+struct LaneSnapshot {
+    btTransform pins[real::pinCount];  // each pin's own frame
+    bool pinShown[real::pinCount];     // on the lane and above the pit
+    btTransform ball;
+    bool ballShown;
+
+    static LaneSnapshot of(const LaneWorld& lane);
+};
+
+// A fraction (0 to 1) of the way from older to newer, in world coordinates
+// of the scene; foulLineZ is the scene's z of the foul line.
+void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ);
+void drawBallBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ);
+// The written ball where it waits, with an aim arrow along the real aim as
+// the shortened run shows it; the spin chosen beside the meter.
+void drawWaitingBall(double aimDegrees, int spin, int strongestSpin);

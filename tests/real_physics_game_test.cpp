@@ -1,0 +1,128 @@
+// real_physics_game_test.cpp: --real-physics in the game's real window: the
+// score sheet counts what the rigid bodies left standing, the standing pins
+// stay for the second ball, the knocks reach every option, and a roll whose
+// steps are held back and run late is the same roll.
+#include <gtest/gtest.h>
+
+#include <GL/glut.h>
+
+#include <string>
+
+#include "final.h"
+#include "game_window.h"
+#include "glut_recorder.h"
+#include "option_door.h"
+#include "real_physics/real_physics.h"
+#include "score/score.h"
+
+namespace {
+
+// Hears what an option would, and holds back every other ball step when
+// asked, running it when the next step is due instead.
+class Listener : public PlayerOption {
+public:
+    bool holding = false;
+    std::string knocks;          // kind, place and strength of each, in order
+    int standingAtRollEnd = -1;
+
+    void contactMade(const Contact& contact) override
+    {
+        EXPECT_GE(contact.strength, 0.0f);
+        EXPECT_LE(contact.strength, 1.0f);
+        EXPECT_LT(contact.z, -0.8f) << "a knock away from the pins";
+        knocks += std::to_string((int)contact.kind) + " " + std::to_string(contact.x) + " " +
+                  std::to_string(contact.z) + " " + std::to_string(contact.strength) + "\n";
+    }
+
+    void rollEnded() override { standingAtRollEnd = optionPhysics()->pinsStanding(); }
+
+    bool holdStep(void (*step)(int), int value) override
+    {
+        if (!holding || step != moveBall || (held = !held) == false)
+            return false;
+        glutTimerFunc(stepMilliseconds / 2, step, value);  // comes back, and goes through then
+        return true;
+    }
+
+private:
+    bool held = false;
+};
+
+Listener listener;
+
+// Slides and aims the ball with the keys, releases it at once at full power
+// and runs the game's timers until the ball waits again.
+void bowl(int slides, int turns)
+{
+    for (int i = 0; i < std::abs(slides); i++)
+        keyboard(slides > 0 ? 'd' : 'a', 0, 0);
+    for (int i = 0; i < std::abs(turns); i++)
+        specialKeyboard(turns > 0 ? GLUT_KEY_RIGHT : GLUT_KEY_LEFT, 0, 0);
+    keyboard(' ', 0, 0);
+    keyboard(' ', 0, 0);
+    while (currentState != aiming && glutRecorder::runNextTimer()) {
+    }
+    while (glutRecorder::runNextTimer()) {  // the meter's last step
+    }
+}
+
+class RealPhysicsGame : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        detachOptions();
+        keepScore(true);
+        attachOption(scoreOption());
+        attachOption(realPhysicsOption());
+        attachOption(listener);
+        restoreStartState();
+        newGame();
+        listener = Listener();
+    }
+    void TearDown() override
+    {
+        detachOptions();
+        keepScore(false);
+        restoreStartState();
+    }
+};
+
+}  // namespace
+
+// A frame of a pocket hit and a second ball, then a frame of one ball only
+// after a strike, whatever falls: each mark is ten less what stood at the
+// roll's end, and the pins that stood stay up for the second ball.
+TEST_F(RealPhysicsGame, TheSheetCountsWhatTheBodiesLeftStanding)
+{
+    int pinsDown[4] = {};
+    int ball = 0;
+    for (const auto& [slides, turns] : {std::pair(11, 0), std::pair(-20, 2), std::pair(0, 0), std::pair(30, -1)}) {
+        const int before = pinsStanding();
+        bowl(slides, turns);
+        pinsDown[ball] = before - listener.standingAtRollEnd;
+        if (framePart == 1)
+            EXPECT_EQ(pinsStanding(), listener.standingAtRollEnd) << "ball " << ball << ": the standing swept";
+        else
+            EXPECT_EQ(pinsStanding(), 10) << "ball " << ball << ": no new rack";
+        ball++;
+    }
+    const ScoreSheet* sheet = currentSheet();
+    ASSERT_TRUE(sheet);
+    EXPECT_STREQ(sheet->marks, scoreSheet(pinsDown, 4).marks);
+    EXPECT_GE(pinsDown[0], 7) << "a pocket hit";
+}
+
+// The same release twice from a full rack, the second with every other
+// ball step held back and run late: the same knocks in the same order.
+TEST_F(RealPhysicsGame, KnocksComeFromContactsAndHeldStepsChangeNothing)
+{
+    bowl(11, 0);
+    const std::string steady = listener.knocks;
+    EXPECT_NE(steady.find("0 "), std::string::npos) << "no ball-pin knock:\n" << steady;
+    EXPECT_NE(steady.find("\n1 "), std::string::npos) << "no pin-pin knock:\n" << steady;
+    newGame();
+    listener.knocks.clear();
+    listener.holding = true;
+    bowl(11, 0);
+    EXPECT_EQ(listener.knocks, steady);
+}

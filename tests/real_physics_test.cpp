@@ -1,0 +1,259 @@
+// real_physics_test.cpp: the rigid-body lane of --real-physics: racked pins
+// that stand, pins that fall when hit and are never passed through, knocks
+// where things meet, and rolls that repeat bit for bit.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "real_physics/lane_world.h"
+
+using namespace real;
+
+// A ball aimed along entryDegrees (towards -x when positive) at x on the
+// head pin's line, rolling from 1.2 m before it.
+static Launch atThePins(double x, double entryDegrees, double speed)
+{
+    const double runUp = 1.2;
+    return rollingBall(x + runUp * std::tan(entryDegrees * M_PI / 180), headPinZ + runUp, -entryDegrees, speed);
+}
+
+// Whether the ball lies inside a pin: its centre nearer the pin's axis than
+// its radius and a centimetre (the neck is 2.3 cm thick), or beyond an end
+// of the axis nearer than its radius less a centimetre, as when it meets
+// the flat foot.
+static bool ballInsidePin(const LaneWorld& lane, int pin)
+{
+    const btTransform place = lane.pinPlace(pin);
+    const btVector3 foot = place.getOrigin();
+    const btVector3 axis = place.getBasis().getColumn(1);
+    const btVector3 centre = lane.ballPlace().getOrigin();
+    const double along = (centre - foot).dot(axis);
+    const double nearest = std::clamp(along, 0.0, pinHeight);
+    const double distance = (centre - (foot + axis * btScalar(nearest))).length();
+    return distance < (along == nearest ? ballRadius + 0.01 : ballRadius - 0.01);
+}
+
+// Rolls to the end; false if, above the pit, the ball was ever inside a pin.
+static bool rollWithoutPassingThrough(LaneWorld& lane, const Launch& launch)
+{
+    lane.release(launch);
+    bool clear = true;
+    while (!lane.rollOver()) {
+        lane.step();
+        if (lane.ballPlace().getOrigin().y() < 0)
+            continue;
+        for (int pin = 0; pin < pinCount; pin++)
+            if (lane.pinOnLane(pin) && lane.pinPlace(pin).getOrigin().y() > -0.1f && ballInsidePin(lane, pin))
+                clear = false;
+    }
+    return clear;
+}
+
+TEST(RealPhysics, RackedPinsStandStillWhileAGutterBallGoesBy)
+{
+    LaneWorld lane;
+    btTransform racked[pinCount];
+    for (int pin = 0; pin < pinCount; pin++)
+        racked[pin] = lane.pinPlace(pin);
+    lane.release(bowled(0.45, 2, 8, 0));
+    for (int step = 0; step < 10 * 240; step++) {
+        lane.step();
+        for (const Knock& knock : lane.knocks())
+            ASSERT_NE(knock.first, Surface::pin) << "at step " << step;
+    }
+    // Woken as the ball passes, a pin may settle by a fraction of a millimetre.
+    for (int pin = 0; pin < pinCount; pin++) {
+        EXPECT_LT((lane.pinPlace(pin).getOrigin() - racked[pin].getOrigin()).length(), 0.001) << "pin " << pin;
+        EXPECT_GT(lane.pinPlace(pin).getBasis().getColumn(1).y(), 0.99996f) << "pin " << pin;  // 0.5 degrees
+    }
+    EXPECT_EQ(lane.pinsStanding(), 10);
+}
+
+// Seeded throws across the rack, from a light ball to a fast one: none
+// goes through a pin, and a pocket hit carries at least seven. The roll
+// ends with the count settled, and the sweep takes the pins down and
+// leaves the standing ones exactly where they stand for the next ball.
+TEST(RealPhysics, HitsFellPinsAndNeverPassThroughOne)
+{
+    struct Throw {
+        double x, entryDegrees, speed;
+        int leastFelled;
+    };
+    const double pocket = 0.067;
+    const Throw throws[] = {
+        {pocket, 2, 7.5, 7}, {pocket + 0.02, 4, 7.0, 7}, {pocket - 0.02, 6, 8.0, 7}, {pocket, 4, 9.5, 7},
+        {-pocket, -4, 7.5, 7}, {0, 0, 9.5, 5}, {0, 0, 12, 5}, {0.25, 0, 6, 1}, {-0.35, 1, 12, 1},
+    };
+    LaneWorld lane;
+    for (const Throw& t : throws) {
+        const std::string name = "x " + std::to_string(t.x) + ", " + std::to_string(t.entryDegrees) + " degrees, " +
+                                 std::to_string(t.speed) + " m/s";
+        lane.rack();
+        EXPECT_TRUE(rollWithoutPassingThrough(lane, atThePins(t.x, t.entryDegrees, t.speed))) << name;
+        const int standing = lane.pinsStanding();
+        EXPECT_GE(pinCount - standing, t.leastFelled) << name;
+
+        LaneWorld settled;  // the same roll, a second longer
+        settled.release(atThePins(t.x, t.entryDegrees, t.speed));
+        for (int step = 0; step < lane.secondsRolled() * 240 + 240; step++)
+            settled.step();
+        EXPECT_EQ(settled.pinsStanding(), standing) << name << ": ended before the count settled";
+
+        bool stood[pinCount];
+        btTransform places[pinCount];
+        for (int pin = 0; pin < pinCount; pin++) {
+            stood[pin] = lane.pinStanding(pin);
+            places[pin] = lane.pinPlace(pin);
+        }
+        lane.sweep();
+        lane.release(bowled(-0.45, -2, 8, 0));  // a second ball, into the gutter
+        for (int pin = 0; pin < pinCount; pin++) {
+            EXPECT_EQ(lane.pinOnLane(pin), stood[pin]) << name << ", pin " << pin;
+            EXPECT_TRUE(!stood[pin] || lane.pinPlace(pin) == places[pin]) << name << ", pin " << pin << " moved";
+        }
+    }
+}
+
+// Where the ball is across the lane when its centre passes each z.
+static std::vector<double> pathAcross(const Launch& launch, std::initializer_list<double> zs)
+{
+    LaneWorld lane;
+    lane.release(launch);
+    std::vector<double> xs;
+    for (double z : zs) {
+        while (lane.ballPlace().getOrigin().z() > z)
+            lane.step();
+        xs.push_back(lane.ballPlace().getOrigin().x());
+    }
+    return xs;
+}
+
+// A straight ball runs true; a hooking one skids on the oil and turns where
+// it ends: it moves across three times as far over the last third as the first.
+TEST(RealPhysics, AHookTurnsWhereTheOilEnds)
+{
+    const auto straight = pathAcross(bowled(0.2, 0, 8, 0), {-6, -17});
+    EXPECT_NEAR(straight[0], 0.2, 0.005);
+    EXPECT_NEAR(straight[1], 0.2, 0.005);
+    for (double hook : {-1.0, 1.0}) {
+        const auto path = pathAcross(bowled(-0.3 * hook, 0, 8, hook), {0, -6, -11, -17});
+        const double early = path[1] - path[0];
+        const double late = path[3] - path[2];
+        EXPECT_GT(late * hook, 3 * early * hook) << "hook " << hook;
+        EXPECT_GT(late * hook, 0.1) << "hook " << hook;
+    }
+}
+
+// The slowest ball, overlapping a lone pin's belly by 1.5 cm on its inner side.
+TEST(RealPhysics, ALightTouchFellsALonePin)
+{
+    LaneWorld lane;
+    for (int pin : {0, 2, 4, 6, 9}) {
+        lane.leaveOnly(pin);
+        const double inner = pinSpotX(pin) > 0 ? -1 : 1;
+        const double x = pinSpotX(pin) + inner * (ballRadius + 0.0605 - 0.015);
+        lane.release(rollingBall(x, pinSpotZ(pin) + 1.2, 0, 6));
+        while (!lane.rollOver())
+            lane.step();
+        EXPECT_EQ(lane.pinsStanding(), 0) << "pin " << pin;
+    }
+}
+
+// The knocks of a gutter ball and of a pocket hit: the first ball-pin knock
+// is at the head pin, and pins knock pins and the deck.
+TEST(RealPhysics, KnocksComeFromContacts)
+{
+    LaneWorld lane;
+    lane.release(atThePins(0.067, 4, 7.5));
+    int knocks[6][6] = {};
+    btVector3 firstBallPin(0, 0, 0);
+    while (!lane.rollOver()) {
+        lane.step();
+        for (const Knock& knock : lane.knocks()) {
+            if (knock.first == Surface::pin && knock.second == Surface::ball && !knocks[4][5])
+                firstBallPin = knock.where;
+            knocks[(int)knock.first][(int)knock.second]++;
+            EXPECT_GT(knock.impulse, 0.2f);
+        }
+    }
+    // A knock where a contact starts or hardens, not at every step it lasts.
+    int all = 0;
+    for (auto& row : knocks)
+        for (int count : row)
+            all += count;
+    EXPECT_LT(all, 150);
+    EXPECT_GE(knocks[(int)Surface::pin][(int)Surface::ball], 2);
+    EXPECT_GE(knocks[(int)Surface::pin][(int)Surface::pin], 5);
+    EXPECT_GE(knocks[(int)Surface::lane][(int)Surface::pin], 5);
+    EXPECT_LT((firstBallPin - btVector3(0.0605f * 0.5f, 0.11f, btScalar(headPinZ))).length(), 0.08f);
+}
+
+// A first ball and a second at what it left: pins down, every pin's and the
+// ball's last place and every knock, as bytes in hex.
+static std::string fingerprint(LaneWorld& lane)
+{
+    std::string bytes;
+    auto add = [&bytes](const void* data, size_t size) { bytes.append((const char*)data, size); };
+    for (const Launch& launch : {atThePins(0.01, 2, 9), atThePins(-0.2, -1, 7)}) {
+        lane.release(launch);
+        while (!lane.rollOver()) {
+            lane.step();
+            for (const Knock& knock : lane.knocks())
+                add(&knock, sizeof knock);
+        }
+        const int standing = lane.pinsStanding();
+        add(&standing, sizeof standing);
+        for (int pin = 0; pin < pinCount; pin++) {
+            btScalar matrix[16] = {};
+            if (lane.pinOnLane(pin))
+                lane.pinPlace(pin).getOpenGLMatrix(matrix);
+            add(matrix, sizeof matrix);
+        }
+        btScalar ball[16];
+        lane.ballPlace().getOpenGLMatrix(ball);
+        add(ball, sizeof ball);
+        lane.sweep();
+    }
+    std::string hex;
+    for (unsigned char c : bytes) {
+        char digits[3];
+        snprintf(digits, sizeof digits, "%02x", c);
+        hex += digits;
+    }
+    return hex;
+}
+
+// The same in a fresh world, after other rolls, in a second world, and in
+// another process (this test run again by itself, printing its fingerprint).
+TEST(RealPhysics, SameReleasesSameRollsBitForBit)
+{
+    LaneWorld lane;
+    const std::string first = fingerprint(lane);
+    if (getenv("REAL_PHYSICS_FINGERPRINT")) {
+        printf("fingerprint %s\n", first.c_str());
+        return;
+    }
+    lane.rack();
+    EXPECT_EQ(fingerprint(lane), first) << "after other rolls";
+    LaneWorld other;
+    EXPECT_EQ(fingerprint(other), first) << "in another world";
+
+    char self[4096] = {};
+    ASSERT_GT(readlink("/proc/self/exe", self, sizeof self - 1), 0);
+    const std::string command = std::string("REAL_PHYSICS_FINGERPRINT=1 '") + self +
+                                "' --gtest_filter=RealPhysics.SameReleasesSameRollsBitForBit";
+    FILE* child = popen(command.c_str(), "r");
+    ASSERT_TRUE(child);
+    std::string output;
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, child)) > 0;)
+        output.append(buffer, n);
+    ASSERT_EQ(pclose(child), 0) << output;
+    EXPECT_NE(output.find("fingerprint " + first + "\n"), std::string::npos) << "in another process";
+}
