@@ -90,7 +90,7 @@ public:
     // GLUT wants a picture. True: the option has drawn it (it may call
     // display() for that); false lets display() draw it.
     virtual bool drawPicture() { return false; }
-    // Last in display(), before the buffer swap, in window coordinates free.
+    // Last in display(), before the buffer swap: drawing over the scene.
     virtual void sceneDrawn() {}
     // Once, as the program exits.
     virtual void programEnds() {}
