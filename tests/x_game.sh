@@ -10,8 +10,13 @@ cd "$scratch"
 fail() { echo "FAILED: $*"; exit 1; }
 
 # start_game FOLDER [OPTION...]: writes ./output and ./errors; sets pid and
-# window once it is shown: a window not yet mapped cannot take the focus.
+# window once it is shown: a window not yet mapped cannot take the focus. A
+# game before it may have ended while the server still shows its window.
 start_game() {
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Bowling$' >/dev/null || break
+    sleep 0.1
+  done
   "$1/bowling" "${@:2}" >output 2>errors &
   pid=$!
   window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Bowling$' | head -n 1)
