@@ -237,7 +237,6 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
          keepScore(true);
          attachPlayerWindow();
      }},
-    {"player", [](std::istream&) { attachPlayerWindow(); }},
     {"ball", [](std::istream& in) { recordBall(next<int>(in)); }},
     {"draw", [](std::istream& in) { drawings.at(next(in))(); }},
     {"frame", [](std::istream& in) { expectFrameLike(next(in), 0, GH); }},
