@@ -14,31 +14,41 @@
 #include "physics/physics.h"
 #include "rendering/rendering.h"
 
-// Window and camera.
-int GW = 0;                  // drawing area width in pixels, as last reshaped
-int GH = 0;                  // drawing area height in pixels, as last reshaped
-const Vector3D startEye(0, 1, 1);
-Vector3D eye = startEye;     // scene camera position, world units
-Vector3D look(0, 0, 0);      // point the scene camera looks at
-float clickedX = 0;          // normalised mouse x at the last press or drag event
-
 // Where every ball starts and what the power meter starts from.
 static const float ballStartZ = 0.52f;
 static const float fullPower = 1.0f;
 static const float meterStep = 0.07f;  // power change per meter step
 
-// Game state.
-int currentState = aiming;         // GameState of the current turn
-uint8_t framePart = 0;             // 0: the next ball is a frame's first, 1: its second
-float ballX = 0;                   // across the lane, 0 on the centre line
-float ballZ = ballStartZ;          // along the lane, decreasing towards the pins
-int ballTheta = 0;                 // aim in whole degrees, positive towards +x
-float ballSpeed = fullPower;       // meter power while powering, speed while rolling
-float ballSpeedChange = meterStep; // signed meter step
-float ballRollM[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-float* ballRollMatrix = ballRollM; // the ball's orientation, column-major
-bool useBumpers = false;
+// Window and camera.
+int GW = 0;                  // drawing area width in pixels, as last reshaped
+int GH = 0;                  // drawing area height in pixels, as last reshaped
+const Vector3D startEye(0, 1, 1);
+float clickedX = 0;          // normalised mouse x at the last press or drag event
 bool shouldDrawAxes = false;
+
+// The turn, as the game starts: the ball in the hand at full power, a full
+// rack, the camera behind the ball.
+Turn turn = {
+    aiming, 0, 0, ballStartZ, 0, fullPower, meterStep,
+    {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1},
+    false,
+    {rackPin(0), rackPin(1), rackPin(2), rackPin(3), rackPin(4),
+     rackPin(5), rackPin(6), rackPin(7), rackPin(8), rackPin(9)},
+    startEye, Vector3D(0, 0, 0),
+};
+int& currentState = turn.currentState;
+uint8_t& framePart = turn.framePart;
+float& ballX = turn.ballX;
+float& ballZ = turn.ballZ;
+int& ballTheta = turn.ballTheta;
+float& ballSpeed = turn.ballSpeed;
+float& ballSpeedChange = turn.ballSpeedChange;
+float (&ballRollM)[16] = turn.ballRollM;
+float* ballRollMatrix = turn.ballRollM;
+bool& useBumpers = turn.useBumpers;
+Pin (&pins)[pinCount] = turn.pins;
+Vector3D& eye = turn.eye;
+Vector3D& look = turn.look;
 
 static const double sideStep = 0.006;  // ball move per "a" or "d" press
 static const int aimStep = 2;          // degrees per arrow key press
@@ -72,9 +82,9 @@ void startUp(int* argc, char** argv)
     glEnable(GL_DEPTH_TEST);
     init_lighting();
     init_tex();
-    LoadTexture(picturePath("balltexture.bmp"), 1);
-    LoadTexture(picturePath("floor.bmp"), 2);
-    LoadTexture(picturePath("pintexture.bmp"), 3);
+    LoadTexture(picturePath("balltexture.bmp"), ballTexture);
+    LoadTexture(picturePath("floor.bmp"), floorTexture);
+    LoadTexture(picturePath("pintexture.bmp"), pinTexture);
     door::windowOpened();
 }
 
@@ -88,47 +98,35 @@ void init_lighting()
     glShadeModel(GL_SMOOTH);
 }
 
-// In world coordinates: the written ball, on the lane or down in a gutter,
-// with its aim arrow while aiming.
-static void drawBallWhereItIs()
-{
-    glPushMatrix();
-    glTranslatef(ballX, 0, ballZ);
-    if (inGutter(ballX))
-        glTranslatef(0, (float)-gutterDepth, 0);
-    if (currentState == aiming)
-        drawAimArrow();
-    drawBall();
-    glPopMatrix();
-}
+void display() { drawTurn(turn, 1); }
 
-void display()
+void drawTurn(const Turn& shown, float fraction)
 {
+    RollPhysics& physics = rollPhysics();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
 
     // The meter under a fixed camera, so it stays put when the view orbits.
     glPushMatrix();
-    gluLookAt(0, 0, 1, 0, 0, 0, 0, 1, 0);
-    drawForceMeter();
+    lookFromMeterCamera();
+    drawForceMeter(shown.ballSpeed);
     glPopMatrix();
 
     glPushMatrix();
+    Vector3D eye = shown.eye, look = shown.look;
     gluLookAt(eye.getDx(), eye.getDy(), eye.getDz(),
               look.getDx(), look.getDy(), look.getDz(), 0, 1, 0);
     if (shouldDrawAxes)
         drawAxes();
     drawFloor();
-    if (RollPhysics* physics = optionPhysics()) {
-        physics->drawPins();
-        physics->drawBall();
-    } else {
-        drawPins();
-        drawBallWhereItIs();
-    }
+    door::drawLayer(Layer::lane);
+    physics.drawPins(shown, fraction);
+    physics.drawBall(shown, fraction);
     glPopMatrix();
 
-    door::sceneDrawn();
+    door::drawLayer(Layer::meter);
+    door::drawLayer(Layer::strip);
+    door::drawLayer(Layer::panel);
     glutSwapBuffers();
 }
 
@@ -187,11 +185,7 @@ void reset()
     glGetFloatv(GL_MODELVIEW_MATRIX, ballRollMatrix);
     glPopMatrix();
 
-    if (RollPhysics* physics = optionPhysics())
-        physics->setUp(framePart == 0);
-    else if (framePart == 0)
-        for (Pin& pin : pins)
-            pin.reset();
+    rollPhysics().setUp(framePart == 0);
 }
 
 // Folds the aim into the roll matrix, so the ball's drawn orientation does
@@ -205,8 +199,7 @@ static void releaseBall()
     glMultMatrixf(ballRollMatrix);
     glGetFloatv(GL_MODELVIEW_MATRIX, ballRollMatrix);
     glPopMatrix();
-    if (RollPhysics* physics = optionPhysics())
-        physics->release();
+    rollPhysics().release({ballX, ballZ, ballTheta, ballSpeed, useBumpers});
     door::ballReleased();
     moveBall(door::currentGame());
 }

@@ -1,33 +1,35 @@
-// final.h: the game's state, the window and camera globals, and the GLUT
-// callbacks that drive the turn cycle. Every callback runs on GLUT's one
-// thread; between callbacks the modelview matrix is the identity.
+// final.h: the game's turn and its parts under their own names, the window
+// and camera globals, and the GLUT callbacks that drive the turn cycle.
+// Every callback runs on GLUT's one thread; between callbacks the modelview
+// matrix is the identity. Only the game includes this: the options see the
+// turn read-only through the door.
 #pragma once
 
 #include <cstdint>
 
-#include "vector3d.h"
+#include "turn.h"
 
-enum GameState { aiming = 0, powering = 1, rolling = 2 };
+// The turn being played, and its parts by the names the game uses.
+extern Turn turn;
+extern int& currentState;
+extern uint8_t& framePart;
+extern float& ballX;
+extern float& ballZ;
+extern int& ballTheta;
+extern float& ballSpeed;
+extern float& ballSpeedChange;
+extern float (&ballRollM)[16];
+extern float* ballRollMatrix;
+extern bool& useBumpers;
+extern Pin (&pins)[pinCount];
+extern Vector3D& eye;
+extern Vector3D& look;
 
 // Window and camera.
 extern int GW;
 extern int GH;
 extern const Vector3D startEye;  // where the camera starts
-extern Vector3D eye;
-extern Vector3D look;
 extern float clickedX;
-
-// Game state.
-extern int currentState;
-extern uint8_t framePart;
-extern float ballX;
-extern float ballZ;
-extern int ballTheta;
-extern float ballSpeed;
-extern float ballSpeedChange;
-extern float ballRollM[16];
-extern float* ballRollMatrix;
-extern bool useBumpers;
 extern bool shouldDrawAxes;
 
 // Opens the window, sets the fixed OpenGL state, registers the callbacks and
@@ -35,6 +37,9 @@ extern bool shouldDrawAxes;
 void startUp(int* argc, char** argv);
 void init_lighting();
 void display();
+// The picture of a turn, a fraction of the way from the step before (for
+// a physics that draws between its own steps).
+void drawTurn(const Turn& shown, float fraction);
 void reshape(int w, int h);
 void keyboard(unsigned char key, int x, int y);
 void specialKeyboard(int key, int x, int y);
@@ -42,8 +47,3 @@ void mouse(int button, int state, int x, int y);
 void mouseMove(int x, int y);
 void changeSpeed(int value);
 void reset();
-
-// Every motion advances in steps of one 50 ms timer tick.
-inline constexpr int stepMilliseconds = 50;
-// The plain game's window, and the scene in the player's at first.
-inline constexpr int startWindowSize = 500;

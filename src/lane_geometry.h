@@ -6,6 +6,8 @@
 // rounds it once, which for each gives the same bits as the float written out.
 #pragma once
 
+#include "rack.h"
+
 // The ball rests on the lane: its centre is one radius up.
 inline constexpr double ballRadius = 0.06013;
 
@@ -38,9 +40,5 @@ inline constexpr int rackRows = 4;
 inline constexpr double rackRowZ[rackRows] = {-1.3, -1.44525, -1.5905, -1.73575};
 inline constexpr double pinSpacing = 0.168;
 
-// Across the lane, the pin of a row (0 to row) counted from the one at the
-// greatest x.
-constexpr double rackX(int row, int fromRight)
-{
-    return (row / 2.0 - fromRight) * pinSpacing;
-}
+constexpr double rackX(int pin) { return spotAcross(pin) * pinSpacing; }
+constexpr double rackZ(int pin) { return rackRowZ[pinRow[pin]]; }

@@ -22,12 +22,12 @@ int main(int argc, char** argv)
     const CommandLine options = readCommandLine(&argc, argv);
     // In the order their moments run: the strip takes its rows before
     // anything else lays out the scene.
-    if (options.keepScore) {
-        keepScore(true);
+    if (options.keepScore)
         attachOption(scoreOption());
-    }
     if (options.realPhysics)
         attachOption(realPhysicsOption());
+    // Rigid bodies are watched between their steps: a pin that flies moves
+    // too far in 50 ms to be followed in steps.
     if (options.smoothMotion || options.realPhysics)
         attachOption(smoothOption());
     if (options.playSound)

@@ -1,4 +1,5 @@
-// option_door.cpp: the attached options and the moments called on each.
+// option_door.cpp: the attached options, the moments called on each and the
+// commands the game offers them.
 #include "option_door.h"
 
 #include <GL/glut.h>
@@ -6,16 +7,13 @@
 #include <cstdlib>
 
 #include "final.h"
-#include "physics/physics.h"
 
 // More than all the options the game has.
-static const int maxOptions = 8;
+static const int maxOptions = 12;
 static PlayerOption* attached[maxOptions];
 static int attachedCount = 0;
 static bool windowOpen = false;
 static int gameNumber = 0;  // counts newGame(); steps carry it as their value
-
-float pictureFraction = 1;
 
 template <typename Moment, typename... Args>
 static void callEach(Moment moment, Args&&... args)
@@ -34,8 +32,6 @@ static bool firstTakes(Moment moment, Args&&... args)
     return false;
 }
 
-static void programEnds() { callEach(&PlayerOption::programEnds); }
-
 // As firstTakes, from the option attached last, whose drawing lies on top.
 template <typename Moment, typename... Args>
 static bool topTakes(Moment moment, Args&&... args)
@@ -44,6 +40,14 @@ static bool topTakes(Moment moment, Args&&... args)
         if ((attached[i]->*moment)(args...))
             return true;
     return false;
+}
+
+// What is kept is saved before any device goes, as letting a device go may
+// end the process.
+static void programEnds()
+{
+    callEach(&PlayerOption::saveAtExit);
+    callEach(&PlayerOption::releaseAtExit);
 }
 
 void attachOption(PlayerOption& option)
@@ -62,27 +66,31 @@ void detachOptions() { attachedCount = 0; }
 
 bool playerGame() { return attachedCount > 0; }
 
-RollPhysics* optionPhysics()
+const Turn& gameTurn() { return turn; }
+
+RollPhysics& rollPhysics()
 {
     for (int i = 0; i < attachedCount; i++)
         if (RollPhysics* physics = attached[i]->rollPhysics())
-            return physics;
-    return nullptr;
+            return *physics;
+    return writtenRoll();
 }
 
-int pinsStanding()
-{
-    if (RollPhysics* physics = optionPhysics())
-        return physics->pinsStanding();
-    int standing = 0;
-    for (Pin& pin : pins)
-        standing += pin.isShown();
-    return standing;
-}
+int pinsStanding() { return rollPhysics().pinsStanding(); }
+
+void showTurn(const Turn& shown, float fraction) { drawTurn(shown, fraction); }
 
 void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
 
 void reportContact(const Contact& contact) { callEach(&PlayerOption::contactMade, contact); }
+
+void cameraHome()
+{
+    eye = startEye;
+    glutPostRedisplay();
+}
+
+void endFrame() { framePart = 0; }
 
 void newGame()
 {
@@ -118,7 +126,7 @@ void ballReleased() { callEach(&PlayerOption::ballReleased); }
 void rollEnded() { callEach(&PlayerOption::rollEnded); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }
 bool drawPicture() { return firstTakes(&PlayerOption::drawPicture); }
-void sceneDrawn() { callEach(&PlayerOption::sceneDrawn); }
+void drawLayer(Layer layer) { callEach(&PlayerOption::drawLayer, layer); }
 int currentGame() { return gameNumber; }
 
 }  // namespace door

@@ -1,10 +1,12 @@
-// option_door.h: the one door between the game and its player options. The
-// game calls every attached option at the moments of a run, below in the
-// order they happen, and knows no option by name; an option reaches the
-// game only through final.h, physics.h and the calls at the end of this
-// file. With no option attached every moment does nothing, so the plain
-// game is exactly itself.
+// option_door.h: the one door between the game and its player options. It
+// has two sides. The game calls every attached option at the moments of a
+// run (PlayerOption, below in the order they happen) and knows no option by
+// name; an option sees the turn read-only and changes the game only through
+// the few commands at the end of this file. With no option attached every
+// moment does nothing, so the plain game is exactly itself.
 #pragma once
+
+#include "turn.h"
 
 // Where the window opens, in pixels, before it exists.
 struct WindowPlacement {
@@ -28,34 +30,54 @@ struct SceneLayout {
     double aspect;        // width over height of what the camera sees
 };
 
-// A knock that another physics reports for the options to hear.
-enum class ContactKind { ballPin, pinPin, pinDeck, pinKickback, ballKickback };
+// What a roll's physics tells as it happens, for the options to hear.
+enum class ContactKind { ballPin, pinPin, pinDeck, pinKickback, ballKickback, ballGutter, ballBumper };
 struct Contact {
     ContactKind kind;
     float x, y, z;    // where, in scene units
     float strength;   // 0 for the faintest heard, 1 for the hardest knock
+    int pin;          // the pin it happened to, in rack order, where the physics knows: else -1
 };
 
-// The parts of a roll that another physics would change. The written roll
-// (physics.h, pins[]) is used unless an option brings its own.
+// How the ball leaves the hand: as the player set it up and the meter stood.
+struct Release {
+    float x;        // across the lane, scene units
+    float z;        // where the ball waits, scene units
+    int theta;      // aim, whole degrees, positive towards +x
+    float power;    // the meter, 0 to 1
+    bool bumpers;
+};
+
+// A roll's physics: the game steps, draws and ends every roll through one,
+// the written roll's unless an option brings its own.
 class RollPhysics {
 public:
     virtual ~RollPhysics() = default;
-    // The ball leaves the hand with the place, aim and speed of the globals.
-    virtual void release() = 0;
-    // One ball step of 50 ms; true once the roll is over.
-    virtual bool step() = 0;
+    virtual void release(const Release& release) = 0;
+    // One ball step of 50 ms, which asks for the redraw; it keeps the turn's
+    // ball up to date for the picture and the options. True once the roll is over.
+    virtual bool step(Turn& turn) = 0;
     // Pins standing now: the score's pins down and the end of a frame.
-    virtual int pinsStanding() = 0;
+    virtual int pinsStanding() const = 0;
     // After a roll: fallen pins swept away, or with newRack ten set up anew.
     virtual void setUp(bool newRack) = 0;
-    // In world coordinates: the pins, and the ball with whatever goes with it
-    // (the aim arrow while aiming).
-    virtual void drawPins() = 0;
-    virtual void drawBall() = 0;
+    // In world coordinates, a fraction (0 to 1) of the way from the step
+    // before to the latest: the pins, then the ball with whatever goes with
+    // it (the aim arrow while aiming).
+    virtual void drawPins(const Turn& shown, float fraction) = 0;
+    virtual void drawBall(const Turn& shown, float fraction) = 0;
 };
 
-// A player option overrides the moments it needs.
+// What the options draw, in this order, each layer by every option in
+// attach order.
+enum class Layer {
+    lane,     // world coordinates, over the lane, before the pins and ball
+    meter,    // beside the meter (lookFromMeterCamera places it), after the scene
+    strip,    // the strip above the scene
+    panel,    // over everything
+};
+
+// A player option overrides the moments it needs. Attaching it turns it on.
 class PlayerOption {
 public:
     virtual ~PlayerOption() = default;
@@ -77,23 +99,26 @@ public:
     virtual void stepBegins() {}
     // The ball has left the hand; the state is rolling.
     virtual void ballReleased() {}
-    // After framePart's toggle at a roll's end, before the reset.
+    // A knock or an event of the roll, as it happens within a ball step.
+    virtual void contactMade(const Contact&) {}
+    // After framePart's toggle at a roll's end, before the reset; endFrame()
+    // may be called from here.
     virtual void rollEnded() {}
     // Last in every ball step, the roll's end and its reset included.
     virtual void ballStepped() {}
-    // A knock in an option's physics, as it happens within a ball step.
-    virtual void contactMade(const Contact&) {}
     // The game stands still under a panel, or goes on again.
     virtual void gamePaused(bool) {}
     // The game went back to the first ball of a new game (newGame below).
     virtual void gameRestarted() {}
-    // GLUT wants a picture. True: the option has drawn it (it may call
-    // display() for that); false lets display() draw it.
+    // GLUT wants a picture. True: the option has drawn it (with showTurn
+    // below); false lets the game draw the turn as it stands.
     virtual bool drawPicture() { return false; }
-    // Last in display(), before the buffer swap: drawing over the scene.
-    virtual void sceneDrawn() {}
-    // Once, as the program exits.
-    virtual void programEnds() {}
+    // Drawing of one layer of every picture.
+    virtual void drawLayer(Layer) {}
+    // As the program exits, in two rounds: every option saves what it keeps,
+    // then every option lets its devices go (which may end the process).
+    virtual void saveAtExit() {}
+    virtual void releaseAtExit() {}
     // The physics this option brings for every roll, or nullptr.
     virtual RollPhysics* rollPhysics() { return nullptr; }
 };
@@ -107,17 +132,24 @@ void detachOptions();
 bool playerGame();
 
 // What the game offers the options.
-// The roll's physics: an option's, or nullptr for the written one.
-RollPhysics* optionPhysics();
+// The turn as it stands, read-only.
+const Turn& gameTurn();
+// The physics that rolls: an option's, else the written one.
+RollPhysics& rollPhysics();
 // Pins standing now, by whichever physics rolls.
 int pinsStanding();
+// Draws and shows the picture of a turn, a fraction of the way between the
+// step before and the latest.
+void showTurn(const Turn& shown, float fraction);
 // Tells every option that the game stands still, or goes on again.
 void pauseGame(bool paused);
-// Tells every option of a knock.
+// Tells every option of a knock or an event of the roll.
 void reportContact(const Contact& contact);
-// How far between the last step and the next a picture is drawn: 1 but while
-// an option draws in between.
-extern float pictureFraction;
+// The camera back where it started.
+void cameraHome();
+// From rollEnded: the frame is over whatever the ball left, so the next ball
+// is a frame's first, on a full rack.
+void endFrame();
 // Abandons the turn: a full rack, the ball back in the hand and the first
 // ball of a game; steps of the abandoned turn still due are dropped when they
 // come. Every option hears gameRestarted.
@@ -137,7 +169,7 @@ void ballReleased();
 void rollEnded();
 void ballStepped();
 bool drawPicture();
-void sceneDrawn();
+void drawLayer(Layer layer);
 // The game of a step armed or called with this value: a step of an
 // abandoned game is dropped.
 int currentGame();

@@ -200,8 +200,9 @@ void attachPlayerWindow()
     playerWindowAttached = true;
 }
 
-const std::map<std::string, void (*)()> drawings = {{"floor", drawFloor}, {"pins", drawPins},
-    {"ball", drawBall}, {"meter", drawForceMeter}, {"arrow", drawAimArrow}, {"axes", drawAxes}};
+const std::map<std::string, void (*)()> drawings = {{"floor", drawFloor}, {"pins", [] { drawPins(pins); }},
+    {"ball", [] { drawBall(turn); }}, {"meter", [] { drawForceMeter(ballSpeed); }},
+    {"arrow", [] { drawAimArrow(ballTheta); }}, {"axes", drawAxes}};
 
 const std::map<std::string, std::function<void(std::istream&)>> settings = {
     {"state", [](std::istream& in) { currentState = next<int>(in); }},
@@ -257,7 +258,6 @@ class Session {
 public:
     std::string text;      // comments and events, each event followed by a line per callback or step it ran
     std::string expected;  // the file as read
-    bool halfwayPictures = false;  // --smooth pictures between the steps, to show they change nothing
 
     // Plays the events of a golden file; the lines not understood, by number.
     std::map<int, std::string> replay(const std::string& path)
@@ -340,12 +340,12 @@ private:
             watch(words);
             note();
         } else if (verb == "between") {
-            noting = this;
             // The picture's values on a line of their own, not merged with the state put back.
-            drawInBetween(real(words), [] {
-                noting->note();
-                noting->lastShape.clear();
-            });
+            const Turn exact = turn;
+            turn = pictureBetween(real(words));
+            note();
+            lastShape.clear();
+            turn = exact;
             note();
         } else {
             actions.at(verb)(words);
@@ -375,13 +375,9 @@ private:
         }
     }
 
-    static inline Session* noting = nullptr;
-
     // What changed since the last line, and the redraws asked for meanwhile.
     void note()
     {
-        if (halfwayPictures)
-            drawInBetween(0.5f, [] {});
         const State now = gameState();
         std::string line, shape;
         bool moving = true;
@@ -413,11 +409,10 @@ private:
 class GoldenSession : public testing::TestWithParam<const char*> {};
 class SmoothGoldenSession : public GoldenSession {};
 
-void replay(const char* name, bool halfwayPictures)
+void replay(const char* name, bool smooth)
 {
     const std::string path = std::string(BOWLING_TEST_DATA) + "/golden/" + name + ".txt";
     Session session;
-    session.halfwayPictures = halfwayPictures;
     detachOptions();
     attachOption(scoreOption());
     attachOption(smoothOption());
@@ -425,13 +420,13 @@ void replay(const char* name, bool halfwayPictures)
     keepScore(false);
     ASSERT_TRUE(resizeGameWindow(500, 500));  // after a session that resized it
     restoreStartState();
-    smoothMotion(halfwayPictures);
+    smoothMotion(smooth);
     display();  // so OpenGL's state does not hang on whether the window was exposed yet
     for (const auto& [number, failure] : session.replay(path))
         ADD_FAILURE() << path << ":" << number << ": " << failure;
     const std::string& actual = session.text;
     const std::string& expected = session.expected;
-    if (getenv("BOWLING_UPDATE_EXPECTED") && !halfwayPictures)
+    if (getenv("BOWLING_UPDATE_EXPECTED") && !smooth)
         std::ofstream(path) << actual;
     else if (actual != expected) {
         std::istringstream want(expected), got(actual);
@@ -450,8 +445,8 @@ void replay(const char* name, bool halfwayPictures)
 
 TEST_P(GoldenSession, ReplaysExactly) { replay(GetParam(), false); }
 
-// With --smooth on and a picture halfway through every step drawn before it
-// is noted: the same steps, pins and scores.
+// With --smooth on, gliding from picture to picture: the same steps, pins
+// and scores.
 TEST_P(SmoothGoldenSession, ReplaysExactly) { replay(GetParam(), true); }
 
 // The reader must refuse every line of the table but its comments.

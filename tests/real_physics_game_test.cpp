@@ -34,7 +34,7 @@ public:
                   std::to_string(contact.z) + " " + std::to_string(contact.strength) + "\n";
     }
 
-    void rollEnded() override { standingAtRollEnd = optionPhysics()->pinsStanding(); }
+    void rollEnded() override { standingAtRollEnd = pinsStanding(); }
 
     bool holdStep(void (*step)(int), int value) override
     {

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "real_physics/lane_world.h"
+#include "vector3d.h"
 
 using namespace real;
 
@@ -20,7 +21,7 @@ using namespace real;
 static Launch atThePins(double x, double entryDegrees, double speed)
 {
     const double runUp = 1.2;
-    return rollingBall(x + runUp * std::tan(entryDegrees * M_PI / 180), headPinZ + runUp, -entryDegrees, speed);
+    return rollingBall(x + runUp * std::tan(entryDegrees * pi / 180), headPinZ + runUp, -entryDegrees, speed);
 }
 
 // Whether the ball lies inside a pin: its centre nearer the pin's axis than

@@ -63,7 +63,7 @@ TEST(Sound, KnocksWhereTheyHappenAndTheRollHigherWhenFaster)
         float gains[2] = {-1, -1};
         for (int hard = 0; hard < 2; hard++) {
             const float x = kind + hard / 2.0f;
-            reportContact({(ContactKind)kind, x, 0.25f, -1.5f, (float)hard});
+            reportContact({(ContactKind)kind, x, 0.25f, -1.5f, (float)hard, -1});
             eachVoice([&](ALuint voice) {
                 ALfloat at[3] = {};
                 ALint buffer = 0, bytes = 0;

@@ -24,7 +24,7 @@ static Box ballAlone()
     glPushMatrix();
     gluLookAt(eye.getDx(), eye.getDy(), eye.getDz(), look.getDx(), look.getDy(), look.getDz(), 0, 1, 0);
     glTranslatef(ballX, 0, ballZ);
-    drawBall();
+    drawBall(turn);
     glPopMatrix();
     std::vector<unsigned char> rgb((size_t)GW * GH * 3);
     glReadBuffer(GL_BACK);

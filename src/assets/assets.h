@@ -16,6 +16,9 @@ extern Image* TextureImage;
 // A name that is not a regular file is not found.
 int ImageLoad(const char* filename, Image* image);
 
+// The three textures' names.
+enum TextureName { ballTexture = 1, floorTexture = 2, pinTexture = 3 };
+
 // Textured surfaces show their pictures unshaded.
 void init_tex();
 // Loads the file into the texture of this name, or ends the program with

@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-#include "final.h"
+#include "turn.h"
 
 struct SceneLayout;
 

@@ -2,7 +2,10 @@
 // advances in whole ball steps of 50 ms, never in elapsed time.
 #pragma once
 
+#include "lane_geometry.h"
 #include "vector3d.h"
+
+class RollPhysics;
 
 // A falling pin vanishes once its tilt, in degrees, passes this.
 inline constexpr float vanishingTilt = 80;
@@ -47,7 +50,9 @@ public:
     // Degrees from upright; a picture between two steps sets a tilt between.
     float tilt() const { return fallAngle; }
     void setTilt(float degrees) { fallAngle = degrees; }
-    void draw();
+    void draw() const;
+    // Bit for bit, every field.
+    bool operator==(const Pin& other) const;
 
 private:
     bool shown;
@@ -59,10 +64,10 @@ private:
     friend class PinInspector;  // lets tests set and read a pin's fields
 };
 
-// The rack, head pin first, row by row, each row from +x to -x. This is also
-// the order in which the pins are treated, tested and drawn.
-inline constexpr int pinCount = 10;
-extern Pin pins[pinCount];
+// The rack (pins in final.h), head pin first, row by row, each row from +x
+// to -x. This is also the order in which the pins are treated, tested and
+// drawn.
+Pin rackPin(int pin);
 
 // Bounds in the order x-low, x-high, y-low, y-high, z-low, z-high, all
 // included; a NaN component is outside.
@@ -73,3 +78,6 @@ bool pointInBox(Vector3D point, float xLow, float xHigh, float yLow,
 // to; re-arms itself until the roll is over: with the written physics, the
 // ball past the end of the lane and no pin falling.
 void moveBall(int game);
+// The written roll, on the game's own turn: the game rolls it unless an
+// option brings another physics.
+RollPhysics& writtenRoll();

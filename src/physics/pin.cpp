@@ -1,20 +1,15 @@
 // pin.cpp: one pin's state and fall, and the rack of ten.
 #include "physics/physics.h"
 
+#include <cstring>
+
 #include "final.h"
 #include "lane_geometry.h"
 
-static Pin rackPin(int row, int fromRight)
+Pin rackPin(int pin)
 {
-    return Pin((float)rackX(row, fromRight), (float)rackRowZ[row]);
+    return Pin((float)rackX(pin), (float)rackZ(pin));
 }
-
-Pin pins[pinCount] = {
-    rackPin(0, 0),
-    rackPin(1, 0), rackPin(1, 1),
-    rackPin(2, 0), rackPin(2, 1), rackPin(2, 2),
-    rackPin(3, 0), rackPin(3, 1), rackPin(3, 2), rackPin(3, 3),
-};
 
 static const float contactHeight = 0.105f;    // on the pin's axis, half its height
 static const float ballCentreHeight = (float)ballRadius;
@@ -38,6 +33,16 @@ void Pin::init(float x, float z)
 void Pin::show() { shown = true; }
 void Pin::hide() { shown = false; }
 bool Pin::isShown() const { return shown; }
+
+static bool sameBits(float a, float b) { return memcmp(&a, &b, sizeof a) == 0; }
+
+bool Pin::operator==(const Pin& other) const
+{
+    Vector3D mine = fallDirection, theirs = other.fallDirection;
+    return shown == other.shown && sameBits(x, other.x) && sameBits(z, other.z) &&
+           sameBits(fallAngle, other.fallAngle) && sameBits(mine.getDx(), theirs.getDx()) &&
+           sameBits(mine.getDy(), theirs.getDy()) && sameBits(mine.getDz(), theirs.getDz());
+}
 
 void Pin::reset()
 {

@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "final.h"
+#include "lane_geometry.h"
 #include "real_physics/lane_to_scene.h"
 #include "real_physics/roll_pictures.h"
 
 static const int fixedStepsPerBallStep = 12;
+static_assert(fixedStepsPerBallStep * LaneWorld::stepSeconds * 1000 == stepMilliseconds,
+              "the fixed steps make up one ball step");
 // The written keys' ranges made real: the aim's whole degrees (up to 45)
 // a tenth each, the meter from 6 to 9.5 m/s.
 static const double realDegreesPerAimDegree = 0.1;
@@ -46,17 +48,18 @@ class RealRoll : public RollPhysics {
 public:
     int spin = 0;
 
-    void release() override
+    void release(const Release& release) override
     {
-        foulLineZ = ballZ;
-        const double speed = slowestBall + (fastestBall - slowestBall) * ballSpeed;
-        lane.release(bowled(ballX / sceneUnitsPerMetre, ballTheta * realDegreesPerAimDegree, speed,
+        foulLineZ = release.z;
+        const double speed = slowestBall + (fastestBall - slowestBall) * release.power;
+        lane.release(bowled(release.x / sceneUnitsPerMetre, release.theta * realDegreesPerAimDegree, speed,
                             (double)spin / strongestSpin),
-                      useBumpers);
+                      release.bumpers);
         older = newer = LaneSnapshot::of(lane);
+        ballWasInGutter = false;
     }
 
-    bool step() override
+    bool step(Turn& turn) override
     {
         older = newer;
         bool over = false;
@@ -67,11 +70,12 @@ public:
             over = lane.rollOver();
         }
         newer = LaneSnapshot::of(lane);
-        showBallInGame();
+        showBall(turn);
+        glutPostRedisplay();
         return over;
     }
 
-    int pinsStanding() override { return lane.pinsStanding(); }
+    int pinsStanding() const override { return lane.pinsStanding(); }
 
     void setUp(bool newRack) override
     {
@@ -82,14 +86,22 @@ public:
         older = newer = LaneSnapshot::of(lane);
     }
 
-    void drawPins() override { drawPinsBetween(older, newer, pictureFraction, foulLineZ); }
+    void drawPins(const Turn&, float fraction) override { drawPinsBetween(older, newer, fraction, foulLineZ); }
 
-    void drawBall() override
+    void drawBall(const Turn& shown, float fraction) override
     {
-        if (currentState == rolling)
-            drawBallBetween(older, newer, pictureFraction, foulLineZ);
+        if (shown.currentState == rolling)
+            drawBallBetween(older, newer, fraction, foulLineZ);
         else
-            drawWaitingBall(ballTheta * realDegreesPerAimDegree, spin, strongestSpin);
+            drawWaitingBall(shown, shown.ballTheta * realDegreesPerAimDegree);
+    }
+
+    void drawLayer(Layer layer)
+    {
+        if (layer == Layer::lane)
+            drawPitAndKickbacks(foulLineZ);
+        else if (layer == Layer::meter)
+            drawSpin(spin, strongestSpin);
     }
 
 private:
@@ -97,6 +109,7 @@ private:
     LaneSnapshot older = LaneSnapshot::of(lane);
     LaneSnapshot newer = older;
     double foulLineZ = 0;
+    bool ballWasInGutter = false;
 
     void report(const Knock& knock)
     {
@@ -105,23 +118,28 @@ private:
             return;
         const btVector3 where = toScene(knock.where, foulLineZ);
         const float strength = std::log(knock.impulse / faintestKnock) / std::log(hardestKnock / faintestKnock);
-        reportContact({kind, where.x(), where.y(), where.z(), std::clamp(strength, 0.0f, 1.0f)});
+        reportContact({kind, where.x(), where.y(), where.z(), std::clamp(strength, 0.0f, 1.0f), -1});
     }
 
-    // The written globals follow the ball, for the options that watch them:
-    // where it is in the scene, its speed on the meter's scale, its turn.
-    void showBallInGame()
+    // The turn's ball follows the real one, for the picture and the options:
+    // where it is in the scene, its speed on the meter's scale, its turn;
+    // and it is told when it first drops into a gutter.
+    void showBall(Turn& turn)
     {
         if (!older.ballShown || !newer.ballShown)
             return;
         const btVector3 centre = toScene(newer.ball.getOrigin(), foulLineZ);
-        ballX = centre.x();
-        ballZ = centre.z();
+        turn.ballX = centre.x();
+        turn.ballZ = centre.z();
         // Its speed from its travel over the step.
         const double speed = (newer.ball.getOrigin() - older.ball.getOrigin()).length() * 1000 / stepMilliseconds;
-        ballSpeed = (float)std::clamp((speed - slowestBall) / (fastestBall - slowestBall), 0.0, 1.0);
-        newer.ball.getOpenGLMatrix(ballRollMatrix);
-        ballRollMatrix[12] = ballRollMatrix[13] = ballRollMatrix[14] = 0;
+        turn.ballSpeed = (float)std::clamp((speed - slowestBall) / (fastestBall - slowestBall), 0.0, 1.0);
+        newer.ball.getOpenGLMatrix(turn.ballRollM);
+        turn.ballRollM[12] = turn.ballRollM[13] = turn.ballRollM[14] = 0;
+        const bool gutter = inGutter(turn.ballX);
+        if (gutter && !ballWasInGutter)
+            reportContact({ContactKind::ballGutter, turn.ballX, 0, turn.ballZ, turn.ballSpeed, -1});
+        ballWasInGutter = gutter;
     }
 };
 
@@ -129,7 +147,7 @@ class RealPhysicsOption : public PlayerOption {
 public:
     bool takeSpecialKey(int key) override
     {
-        if (currentState != aiming || (key != GLUT_KEY_UP && key != GLUT_KEY_DOWN))
+        if (gameTurn().currentState != aiming || (key != GLUT_KEY_UP && key != GLUT_KEY_DOWN))
             return false;
         const int turn = key == GLUT_KEY_UP ? 1 : -1;
         roll.spin = std::clamp(roll.spin + turn, -strongestSpin, strongestSpin);
@@ -138,6 +156,7 @@ public:
     }
 
     RollPhysics* rollPhysics() override { return &roll; }
+    void drawLayer(Layer layer) override { roll.drawLayer(layer); }
 
 private:
     RealRoll roll;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "real_physics/real_lane.h"
+#include "vector3d.h"
 
 // The profile from foot to top: height and radius, metres.
 struct Ring {
@@ -31,7 +32,7 @@ static void addRings(btConvexHullShape& hull, int first, int last, double centre
 {
     for (int i = first; i <= last; i++)
         for (int side = 0; side < sides; side++) {
-            const double angle = 2 * M_PI * side / sides;
+            const double angle = 2 * pi * side / sides;
             const double r = profile[i].radius - hullMargin;
             const double h = hullMargin + profile[i].height * (1 - 2 * hullMargin / real::pinHeight);
             hull.addPoint(btVector3(btScalar(r * cos(angle)), btScalar(h - centreHeight), btScalar(r * sin(angle))),
@@ -61,7 +62,7 @@ static MassProperties massProperties()
         const Ring& a = profile[ring];
         const Ring& b = profile[ring + 1];
         const double r = a.radius + (b.radius - a.radius) * (h - a.height) / (b.height - a.height);
-        const double v = M_PI * r * r * dh;
+        const double v = pi * r * r * dh;
         volume += v;
         moment += v * h;
         axial += v * r * r / 2;

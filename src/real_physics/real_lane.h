@@ -4,6 +4,8 @@
 // the scene; the lane's top is y = 0.
 #pragma once
 
+#include "rack.h"
+
 namespace real {
 
 // The lane, foul line to head pin, and the pin deck's end, where the pit
@@ -34,17 +36,11 @@ inline constexpr double pinHeight = 0.381;
 inline constexpr double pinMass = 1.53;
 inline constexpr double pinSpacing = 0.3048;
 inline constexpr double pinRowSpacing = 0.26397;  // pinSpacing * cos 30 degrees
-inline constexpr int pinCount = 10;
+using ::pinCount;
+using ::pinRow;
 
-// The pins in the game's order: row by row from the head pin, each row
-// from +x to -x. Where each stands: its row, and its place in the row.
-inline constexpr int pinRow[pinCount] = {0, 1, 1, 2, 2, 2, 3, 3, 3, 3};
-constexpr double pinSpotX(int pin)
-{
-    const int row = pinRow[pin];
-    const int fromRight = pin - row * (row + 1) / 2;
-    return (row / 2.0 - fromRight) * pinSpacing;
-}
+// Where each pin stands, in the rack's order.
+constexpr double pinSpotX(int pin) { return spotAcross(pin) * pinSpacing; }
 constexpr double pinSpotZ(int pin) { return headPinZ - pinRow[pin] * pinRowSpacing; }
 
 }  // namespace real

@@ -6,7 +6,6 @@
 
 #include <cmath>
 
-#include "final.h"
 #include "lane_geometry.h"
 #include "real_physics/lane_to_scene.h"
 #include "rendering/rendering.h"
@@ -45,9 +44,7 @@ static btVector3 placeBetween(const btTransform& older, const btTransform& newer
     return toScene(between.getOrigin(), foulLineZ);
 }
 
-// Unlit: the pit's opening across the end of the drawn lane, dark, and the
-// kickbacks the pins bounce off, upright beside the deck.
-static void drawPitAndKickbacks(double foulLineZ)
+void drawPitAndKickbacks(double foulLineZ)
 {
     const float pitEdge = (float)sceneZ(real::pitEdgeZ, foulLineZ);
     const float pitBack = (float)sceneZ(real::pitBackZ, foulLineZ);
@@ -78,7 +75,6 @@ static void drawPitAndKickbacks(double foulLineZ)
 
 void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ)
 {
-    drawPitAndKickbacks(foulLineZ);
     for (int i = 0; i < real::pinCount; i++) {
         if (!newer.pinShown[i])
             continue;
@@ -104,34 +100,26 @@ void drawBallBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float
     const btVector3 centre = placeBetween(from, newer.ball, fraction, foulLineZ, turn);
     glPushMatrix();
     glTranslatef(centre.x(), centre.y() - (float)ballRadius, centre.z());
-    drawBallTurned(turn);
+    drawBallTurned(turn, 0);
     glPopMatrix();
 }
 
-// Under the meter's fixed camera, right of the meter and as tall: a box
-// with the ball's path in it, straight or bending as far as the spin.
-static void drawSpin(int spin, int strongestSpin)
+void drawSpin(int spin, int strongestSpin)
 {
-    const float left = 0.28f, right = 0.40f, top = -0.45f, bottom = -0.55f;
+    const float left = 0.28f, right = 0.40f;
     const float middle = (left + right) / 2;
     const float bend = 0.05f * spin / strongestSpin;
     glPushMatrix();
     glLoadIdentity();
-    gluLookAt(0, 0, 1, 0, 0, 0, 0, 1, 0);
+    lookFromMeterCamera();
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
-    glColor3f(1, 1, 1);
-    glBegin(GL_LINE_LOOP);
-    glVertex3f(left, top, 0);
-    glVertex3f(right, top, 0);
-    glVertex3f(right, bottom, 0);
-    glVertex3f(left, bottom, 0);
-    glEnd();
+    drawGaugeFrame(left, right);
     glColor3f(1, 1, 0);
     glBegin(GL_LINE_STRIP);
     for (int i = 0; i <= 8; i++) {
         const float t = i / 8.0f;
-        glVertex3f(middle + bend * t * t, bottom + 0.01f + (top - bottom - 0.02f) * t, 0);
+        glVertex3f(middle + bend * t * t, meterBottom + 0.01f + (meterTop - meterBottom - 0.02f) * t, 0);
     }
     glEnd();
     glEnable(GL_DEPTH_TEST);
@@ -139,15 +127,14 @@ static void drawSpin(int spin, int strongestSpin)
     glPopMatrix();
 }
 
-void drawWaitingBall(double aimDegrees, int spin, int strongestSpin)
+void drawWaitingBall(const Turn& shown, double aimDegrees)
 {
     glPushMatrix();
-    glTranslatef(ballX, 0, ballZ);
-    if (currentState == aiming) {
-        const double shown = std::atan(std::tan(aimDegrees * M_PI / 180) * runShortening(ballZ)) * 180 / M_PI;
-        drawAimArrowTurned((float)-shown);
+    glTranslatef(shown.ballX, 0, shown.ballZ);
+    if (shown.currentState == aiming) {
+        const double angle = std::atan(std::tan(aimDegrees * pi / 180) * runShortening(shown.ballZ)) * 180 / pi;
+        drawAimArrowTurned((float)-angle);
     }
-    drawBall();
+    drawBall(shown);
     glPopMatrix();
-    drawSpin(spin, strongestSpin);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "real_physics/lane_world.h"
+#include "turn.h"
 
 // Where everything on the lane is after a step.
 struct LaneSnapshot {
@@ -19,5 +20,12 @@ struct LaneSnapshot {
 void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ);
 void drawBallBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ);
 // The written ball where it waits, with an aim arrow along the real aim as
-// the shortened run shows it; the spin chosen beside the meter.
-void drawWaitingBall(double aimDegrees, int spin, int strongestSpin);
+// the shortened run shows it.
+void drawWaitingBall(const Turn& shown, double aimDegrees);
+// Unlit, in world coordinates: the pit's opening across the end of the
+// drawn lane, dark, and the kickbacks the pins bounce off, upright beside
+// the deck.
+void drawPitAndKickbacks(double foulLineZ);
+// Beside the meter and as tall: a box with the ball's path in it, straight
+// or bending as far as the spin.
+void drawSpin(int spin, int strongestSpin);

@@ -1,6 +1,7 @@
 // lane.cpp: the materials and the stage: lane, gutters and bumpers.
 #include <GL/glut.h>
 
+#include "assets/assets.h"
 #include "final.h"
 #include "lane_geometry.h"
 #include "rendering/rendering.h"
@@ -14,7 +15,6 @@ materialStruct bumperMaterial = {
 materialStruct gutterMaterial = {
     {0.4f, 0.2f, 0.0f, 1.0f}, {0.0f, 0.0f, 0.0f, 1.0f}, {0.2f, 0.1f, 0.0f, 1.0f}, 0.1f};
 
-static const GLuint laneTexture = 2;
 static const float laneCentreZ = (float)(laneFarEnd + laneLength / 2);
 static const float laneHalfLength = (float)(laneLength / 2);
 // A bumper covers the inner half of its gutter.
@@ -63,7 +63,7 @@ void drawFloor()
     const float edge = (float)laneEdge;
     glColor3f(0.4f, 0.2f, 0.0f);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, laneTexture);
+    glBindTexture(GL_TEXTURE_2D, floorTexture);
     glBegin(GL_QUADS);
     glTexCoord2f(0, 0);
     glVertex3f(-edge, 0, -laneHalfLength);

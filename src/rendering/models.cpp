@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "final.h"
+#include "assets/assets.h"
 #include "lane_geometry.h"
 #include "physics/physics.h"
 #include "rendering/rendering.h"
@@ -12,8 +12,6 @@
 GLUquadric* ballQuadric = nullptr;
 GLUquadric* pinQuadric = nullptr;
 
-static const GLuint ballTexture = 1;
-static const GLuint pinTexture = 3;
 static const int sphereDetail = 40;  // slices and stacks
 
 // Creates the quadric on first use and gives it the settings every textured
@@ -36,12 +34,12 @@ static GLUquadric* texturedQuadric(GLUquadric*& quadric)
 
 // While aiming the ball turns with the aim; the release folds that same turn
 // into the roll matrix, so the ball does not jump when it starts rolling.
-void drawBall()
+void drawBall(const Turn& shown)
 {
-    drawBallTurned(currentState == rolling ? ballRollMatrix : nullptr);
+    drawBallTurned(shown.currentState == rolling ? shown.ballRollM : nullptr, shown.ballTheta);
 }
 
-void drawBallTurned(const float* orientation)
+void drawBallTurned(const float* orientation, int theta)
 {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, ballTexture);
@@ -51,14 +49,14 @@ void drawBallTurned(const float* orientation)
     if (orientation)
         glMultMatrixf(orientation);
     else
-        glRotatef((float)-ballTheta, 0, 1, 0);
+        glRotatef((float)-theta, 0, 1, 0);
     gluSphere(texturedQuadric(ballQuadric), ballRadius, sphereDetail, sphereDetail);
     glPopMatrix();
     glDisable(GL_TEXTURE_2D);
 }
 
 // The pin tilted in its tilt frame.
-void Pin::draw()
+void Pin::draw() const
 {
     if (!shown)
         return;
@@ -100,8 +98,8 @@ void drawPinModel()
     glDisable(GL_TEXTURE_2D);
 }
 
-void drawPins()
+void drawPins(const Pin (&rack)[pinCount])
 {
-    for (Pin& pin : pins)
+    for (const Pin& pin : rack)
         pin.draw();
 }

@@ -1,30 +1,30 @@
 // overlays.cpp: the power meter, the aim arrow and the world axes.
-#include <GL/gl.h>
+#include <GL/glu.h>
 
-#include "final.h"
 #include "rendering/rendering.h"
 
-// Under the fixed overlay camera the plane z = 0 lies one unit in front of
-// the eye; the meter sits centred in the lower part of the view.
-static const float meterLeft = -0.25f;
-static const float meterRight = 0.25f;
-static const float meterTop = -0.45f;
-static const float meterBottom = -0.55f;
 static const float axisLength = 50;
 
-// The only drawing made with lighting off, so the only one in its own colours.
-void drawForceMeter()
-{
-    const float barRight = (float)(ballSpeed * 0.5 - 0.25);
+void lookFromMeterCamera() { gluLookAt(0, 0, 1, 0, 0, 0, 0, 1, 0); }
 
-    glDisable(GL_LIGHTING);
+void drawGaugeFrame(float left, float right)
+{
     glColor3f(1, 1, 1);
     glBegin(GL_LINE_LOOP);
-    glVertex3f(meterLeft, meterTop, 0);
-    glVertex3f(meterRight, meterTop, 0);
-    glVertex3f(meterRight, meterBottom, 0);
-    glVertex3f(meterLeft, meterBottom, 0);
+    glVertex3f(left, meterTop, 0);
+    glVertex3f(right, meterTop, 0);
+    glVertex3f(right, meterBottom, 0);
+    glVertex3f(left, meterBottom, 0);
     glEnd();
+}
+
+// The only drawing made with lighting off, so the only one in its own colours.
+void drawForceMeter(float power)
+{
+    const float barRight = (float)(power * 0.5 - 0.25);
+
+    glDisable(GL_LIGHTING);
+    drawGaugeFrame(meterLeft, meterRight);
 
     glColor3f(0, 1, 0);
     glBegin(GL_POLYGON);
@@ -38,9 +38,9 @@ void drawForceMeter()
 
 // Lit like everything else and with no material of its own: the line takes
 // the material the pins left current, not the colour set here.
-void drawAimArrow()
+void drawAimArrow(int theta)
 {
-    drawAimArrowTurned((float)-ballTheta);
+    drawAimArrowTurned((float)-theta);
 }
 
 void drawAimArrowTurned(float degrees)

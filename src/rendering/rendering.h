@@ -5,6 +5,8 @@
 
 #include <GL/glu.h>
 
+#include "turn.h"
+
 struct materialStruct {
     float ambient[4];
     float diffuse[4];
@@ -26,18 +28,29 @@ void useMaterial(materialStruct material);
 // In world coordinates: lane, gutters and, when switched on, bumpers.
 void drawFloor();
 // In the ball frame, whose origin lies on the lane under the ball's centre.
-void drawBall();
+void drawBall(const Turn& shown);
 // The same ball turned by a column-major matrix, or by the aim if nullptr.
-void drawBallTurned(const float* orientation);
-void drawPins();
+void drawBallTurned(const float* orientation, int theta);
+// In world coordinates.
+void drawPins(const Pin (&rack)[pinCount]);
 // One pin, head and textured body, its foot's centre at the origin, its
 // axis along y; the pin material and white current.
 void drawPinModel();
 
-// Under the fixed overlay camera, with lighting off.
-void drawForceMeter();
+// The fixed camera of the overlays beside the scene: the plane z = 0 lies
+// one unit in front of it, and the meter sits centred in the lower part of
+// the view, in this band.
+void lookFromMeterCamera();
+inline constexpr float meterLeft = -0.25f;
+inline constexpr float meterRight = 0.25f;
+inline constexpr float meterTop = -0.45f;
+inline constexpr float meterBottom = -0.55f;
+// A gauge's white outline across the meter's band, lighting off.
+void drawGaugeFrame(float left, float right);
+// Under the meter's camera, with lighting off.
+void drawForceMeter(float power);
 // In the ball frame, while aiming.
-void drawAimArrow();
+void drawAimArrow(int theta);
 // The same arrow turned about y by degrees.
 void drawAimArrowTurned(float degrees);
 // In world coordinates.

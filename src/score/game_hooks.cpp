@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "final.h"
 #include "overlay/overlay.h"
 #include "score/score.h"
 
@@ -51,7 +50,7 @@ void recordBall(int pinsDown)
     gameOverShown = true;
     printf("Game over: %d points, best game %d\n", sheet.score, bestScore);
     fflush(stdout);  // the player may be reading through a pipe
-    framePart = 0;  // reset sets up a full rack for the new game
+    endFrame();  // the new game starts on a full rack
 }
 
 const ScoreSheet* currentSheet()
@@ -71,6 +70,9 @@ static void drawGameOver()
 namespace {
 
 class ScoreOption : public PlayerOption {
+    // On as the game starts: the strip makes the window taller.
+    void placeWindow(WindowPlacement&) override { keepScore(true); }
+
     void layOut(SceneLayout& layout) override
     {
         if (scoring)
@@ -107,16 +109,15 @@ class ScoreOption : public PlayerOption {
             freshSheet();
     }
 
-    void sceneDrawn() override
+    void drawLayer(Layer layer) override
     {
-        if (!scoring)
-            return;
-        drawStrip(sheet, bestScore);
-        if (gameOverShown)
+        if (scoring && layer == Layer::strip)
+            drawStrip(sheet, bestScore);
+        else if (scoring && layer == Layer::panel && gameOverShown)
             drawGameOver();
     }
 
-    void programEnds() override { offerUnsavedBest(); }
+    void saveAtExit() override { offerUnsavedBest(); }
 };
 
 }  // namespace

@@ -3,9 +3,8 @@
 #include <cstring>
 #include <numeric>
 
+#include "rack.h"
 #include "score/score.h"
-
-static const int rack = 10;
 
 // A new rack cleared is a strike, the pins left by an earlier ball a spare
 // (also all ten after a first ball of none).
@@ -24,20 +23,20 @@ ScoreSheet scoreSheet(const int* balls, int ballCount)
     sheet.score = 0;
     int first = 0;  // the frame's first ball
     for (int frame = 0; frame < framesPerGame; frame++) {
-        const bool strike = first < ballCount && balls[first] == rack;
-        const bool spare = !strike && first + 1 < ballCount && balls[first] + balls[first + 1] == rack;
+        const bool strike = first < ballCount && balls[first] == pinCount;
+        const bool spare = !strike && first + 1 < ballCount && balls[first] + balls[first + 1] == pinCount;
         const int counted = strike || spare ? 3 : 2;
         // The tenth frame rolls its strike's or spare's bonus balls itself.
         const int rolled = frame == framesPerGame - 1 ? counted : strike ? 1 : 2;
 
-        int standing = rack;
+        int standing = pinCount;
         bool newRack = true;
         for (int i = 0; i < rolled && first + i < ballCount; i++) {
             sheet.marks[2 * frame + i] = mark(balls[first + i], standing, newRack);
             standing -= balls[first + i];
             newRack = standing == 0;
             if (newRack)
-                standing = rack;
+                standing = pinCount;
         }
         sheet.runningTotals[frame] = noScore;
         if (first + counted <= ballCount) {

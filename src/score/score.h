@@ -8,14 +8,15 @@
 // below the strip, which makes the window taller, and draws the sheet in
 // the strip. At a game's end a panel shows the score until Space starts the
 // next game; a new game called for before then starts a fresh sheet and
-// saves nothing. Until keepScore(true) it does nothing.
+// saves nothing. It keeps score from the start of the game, before its
+// window is placed.
 PlayerOption& scoreOption();
 // On: a fresh sheet and the best game read from its file. Off: no scoring.
 void keepScore(bool on);
 
 // Puts one ball of pinsDown pins on the sheet. After a game's last ball it
-// prints the score, saves a new best game and sets framePart so that reset
-// sets up a full rack: the next ball is the first of a new game.
+// prints the score, saves a new best game and ends the frame, so that the
+// reset sets up a full rack: the next ball is the first of a new game.
 void recordBall(int pinsDown);
 
 inline constexpr int framesPerGame = 10;

@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "final.h"
-#include "smooth/scene.h"
 #include "smooth/swap_interval.h"
 
 static double pictureMilliseconds;  // set as smoothing starts: the display's, or 1/60 s
@@ -23,7 +21,7 @@ static const double queuedPictures = 4;
 
 static bool smoothing = false;
 static bool swapWaitsForDisplay = false;
-static MovingScene glideStart;  // the picture on screen when the latest step began
+static Turn glideStart;         // the picture on screen when the latest step began
 static int glideStartTime = 0;  // GLUT's elapsed milliseconds then
 static double nextPictureTime = 0;  // when the next may be drawn
 static bool pictureAskedFor = false;
@@ -38,7 +36,7 @@ void smoothMotion(bool on)
     smoothing = on;
     if (!on)
         return;
-    glideStart = MovingScene::ofGame();
+    glideStart = gameTurn();
     glideStartTime = glutGet(GLUT_ELAPSED_TIME) - stepMilliseconds;  // no glide under way
     nextPictureTime = 0;
     pictureAskedFor = false;
@@ -52,18 +50,13 @@ void smoothMotion(bool on)
 static void stepBegins()
 {
     const int now = glutGet(GLUT_ELAPSED_TIME);
-    glideStart = MovingScene::between(glideStart, MovingScene::ofGame(), glideFraction(now));
+    glideStart = turnBetween(glideStart, gameTurn(), glideFraction(now));
     glideStartTime = now;
 }
 
-void drawInBetween(float fraction, void (*draw)())
+Turn pictureBetween(float fraction)
 {
-    const MovingScene exact = MovingScene::ofGame();
-    MovingScene::between(glideStart, exact, fraction).putIntoGame();
-    pictureFraction = fraction;
-    draw();
-    pictureFraction = 1;
-    exact.putIntoGame();
+    return turnBetween(glideStart, gameTurn(), fraction);
 }
 
 static void pictureDue(int)
@@ -84,8 +77,8 @@ static void askForNextPicture(int now)
 // comes at once and asks for no other.
 void drawSmoothly()
 {
-    if (currentState == aiming) {
-        display();
+    if (gameTurn().currentState == aiming) {
+        showTurn(gameTurn(), 1);
         return;
     }
     const int now = glutGet(GLUT_ELAPSED_TIME);
@@ -101,10 +94,10 @@ void drawSmoothly()
         swapWaitsForDisplay = false;
     const float fraction = glideFraction(now);
     if (fraction >= 1) {
-        display();  // the latest step's own picture, until the next step
+        showTurn(gameTurn(), 1);  // the latest step's own picture, until the next step
         return;
     }
-    drawInBetween(fraction, display);
+    showTurn(pictureBetween(fraction), fraction);
     if (swapWaitsForDisplay)
         glutPostRedisplay();
     else

@@ -1,8 +1,7 @@
 // smooth.h: --smooth, motion at the display's rate. While anything moves,
 // pictures come as often as the display shows them, each placed between
 // the last two 50 ms steps. The steps themselves are untouched: a picture
-// in between is the same scene drawn from blended values, after which the
-// step's exact state is put back.
+// in between is the turn blended between two steps, drawn by the game.
 #pragma once
 
 #include "option_door.h"
@@ -17,7 +16,6 @@ void smoothMotion(bool on);
 // A picture with --smooth.
 void drawSmoothly();
 
-// Runs draw with the moving part of the game a fraction (0 to 1) of the way
-// from the glide's start to the latest step, then puts that step's state
-// back, every bit of it.
-void drawInBetween(float fraction, void (*draw)());
+// The turn a fraction (0 to 1) of the way from the glide's start, the
+// picture on screen as the latest step began, to the latest step.
+Turn pictureBetween(float fraction);

@@ -1,15 +1,12 @@
-// game_hooks.cpp: what a ball step made heard, found by comparing the game's
-// state with the state after the step before. The game never waits for us.
+// game_hooks.cpp: what the roll tells through the door, heard where it
+// happens, and the ball's roll heard after each step. The game never waits
+// for us.
 #include <iterator>
 
-#include "final.h"
 #include "lane_geometry.h"
 #include "sound/sound.h"
 
 static bool playing = false;
-static bool pinWasFalling[pinCount] = {};
-static bool ballWasInGutter = false;
-static int lastTheta = 0;
 
 bool playSound(bool on)
 {
@@ -21,65 +18,45 @@ bool playSound(bool on)
 // speed and strength run from about 0 to 1.
 static float loudness(float speed) { return 0.3f + 0.7f * speed; }
 static float rollPitch(float speed) { return 0.7f + 0.6f * speed; }
-// A pin knocked by a pin and a pin's drop sound the same at any speed.
-static const float clackGain = 1.0f;
-static const float dropGain = 0.5f;
 
-// A pin that starts falling was met by the ball if the ball touches it now,
-// else by a pin. A roll ends only when no pin is falling, so a pin falling
-// before the step and not after has dropped to the deck, even when the end
-// of the frame has set it up again since.
-static void hearPins()
-{
-    for (int i = 0; i < pinCount; i++) {
-        Pin& pin = pins[i];
-        const bool falling = pin.isFalling();
-        if (falling && !pinWasFalling[i]) {
-            const bool byBall = pin.isTouchingBall();
-            playOn(i, byBall ? ballMeetsPin : pinMeetsPin, pin.base(), byBall ? loudness(ballSpeed) : clackGain);
-        } else if (!falling && pinWasFalling[i]) {
-            playOn(i, pinDrop, pin.base(), dropGain);
-        }
-        pinWasFalling[i] = falling;
-    }
-}
-
-// Only bumpers turn a rolling ball's aim to its opposite; a gutter sets it
-// to 0, and the reset at the roll's end does too.
+// The roll loops while the ball rolls.
 static void hearBall()
 {
-    const Vector3D ball(ballX, 0, ballZ);
-    if (currentState != rolling) {
+    const Turn& turn = gameTurn();
+    if (turn.currentState != rolling)
         stopRolling();
-        ballWasInGutter = false;
-    } else {
-        keepRolling(ball, loudness(ballSpeed), rollPitch(ballSpeed));
-        const bool gutter = inGutter(ballX);
-        if (gutter && !ballWasInGutter)
-            playOn(ballVoice, gutterDrop, ball, loudness(ballSpeed));
-        ballWasInGutter = gutter;
-        if (lastTheta != 0 && ballTheta == -lastTheta)
-            playOn(ballVoice, bumperKnock, ball, loudness(ballSpeed));
-    }
-    lastTheta = ballTheta;
+    else
+        keepRolling(Vector3D(turn.ballX, 0, turn.ballZ), loudness(turn.ballSpeed), rollPitch(turn.ballSpeed));
 }
 
-// A knock another physics reports, by its kind in ContactKind's order: the
-// sound and its gain at the hardest knock. Such knocks take the pins'
-// voices in turn, and the ball's knock its own.
+// Each kind of knock or event, in ContactKind's order: its sound and its
+// gain at the hardest. A pin knocked by a pin and a pin's drop sound the
+// same at any speed: the physics tells them at full strength.
 static const struct {
     SoundName sound;
     float gain;
-} contactSounds[] = {{ballMeetsPin, 1}, {pinMeetsPin, clackGain}, {pinDrop, dropGain}, {bumperKnock, 1}, {bumperKnock, 1}};
-static_assert(std::size(contactSounds) == (size_t)ContactKind::ballKickback + 1, "a sound for every kind of knock");
+} contactSounds[] = {{ballMeetsPin, 1}, {pinMeetsPin, 1}, {pinDrop, 0.5f}, {bumperKnock, 1},
+                     {bumperKnock, 1}, {gutterDrop, 1}, {bumperKnock, 1}};
+static_assert(std::size(contactSounds) == (size_t)ContactKind::ballBumper + 1, "a sound for every kind of knock");
 
+static bool byBall(ContactKind kind)
+{
+    return kind == ContactKind::ballKickback || kind == ContactKind::ballGutter || kind == ContactKind::ballBumper;
+}
+
+// The ball's knocks take its own voice; a pin's, the pin's voice where the
+// physics names the pin, else the pins' voices in turn.
 static void hearContact(const Contact& contact)
 {
     static int nextPinVoice = 0;
     const auto& heard = contactSounds[(int)contact.kind];
-    const int voice = contact.kind == ContactKind::ballKickback ? ballVoice : nextPinVoice;
-    if (voice != ballVoice)
+    int voice = contact.pin;
+    if (byBall(contact.kind)) {
+        voice = ballVoice;
+    } else if (voice < 0) {
+        voice = nextPinVoice;
         nextPinVoice = (nextPinVoice + 1) % pinCount;
+    }
     playOn(voice, heard.sound, Vector3D(contact.x, contact.y, contact.z), heard.gain * loudness(contact.strength));
 }
 
@@ -88,21 +65,27 @@ namespace {
 class SoundOption : public PlayerOption {
     void windowOpened() override { playSound(true); }
 
-    void ballStepped() override
+    // The camera stands still through a step: what the step tells is heard
+    // from where it is.
+    void stepBegins() override
     {
-        if (!playing)
-            return;
-        beginAudioUpdate();
-        hearFrom(eye, look);
-        hearBall();
-        hearPins();
-        playing = endAudioUpdate();
+        if (playing)
+            hearFrom(gameTurn().eye, gameTurn().look);
     }
 
     void contactMade(const Contact& contact) override
     {
         if (playing)
             hearContact(contact);
+    }
+
+    void ballStepped() override
+    {
+        if (!playing)
+            return;
+        beginAudioUpdate();
+        hearBall();
+        playing = endAudioUpdate();
     }
 
     void gamePaused(bool paused) override
@@ -114,7 +97,7 @@ class SoundOption : public PlayerOption {
         playing = endAudioUpdate();
     }
 
-    void programEnds() override { closeAudioAtExit(); }
+    void releaseAtExit() override { closeAudioAtExit(); }
 };
 
 }  // namespace

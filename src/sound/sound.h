@@ -6,12 +6,12 @@
 #include <cstdint>
 
 #include "option_door.h"
-#include "physics/physics.h"
+#include "rack.h"
 #include "vector3d.h"
 
-// The option: after each ball step, the roll's end included, it hears what
-// the step changed, and never changes the game. Once the window is open it
-// switches itself on.
+// The option: it hears every knock and event the roll tells, where it
+// happens, and the ball's roll after each step; it never changes the game.
+// Once the window is open it switches itself on.
 PlayerOption& soundOption();
 
 // On: opens the audio device and makes the sounds; trouble is told in one
@@ -35,9 +35,8 @@ inline constexpr int voiceCount = pinCount + 2;
 
 // False, after the one line, when there is no device or it lacks what we use.
 bool openAudio();
-// As the program ends. A device that does not close within a second ends
-// the program at once, leaving what other exit handlers would do undone:
-// the option's programEnds comes last.
+// As the program ends, once everything kept is saved. A device that does
+// not close within a second ends the program at once.
 void closeAudioAtExit();
 // Everything between these two is heard at once. False, after the one line
 // and with the device closed, when the device failed.

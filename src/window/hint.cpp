@@ -4,7 +4,6 @@
 
 #include <initializer_list>
 
-#include "final.h"
 #include "overlay/overlay.h"
 #include "window/window_parts.h"
 
@@ -26,9 +25,10 @@ static void drawParts(std::initializer_list<const char*> parts)
 static void drawKeysNow()
 {
     glColor3f(0.85f, 0.85f, 0.6f);
-    if (currentState == aiming)
+    const int state = gameTurn().currentState;
+    if (state == aiming)
         drawParts({"A D: move", "Arrows: aim", "B: bumpers", "Space: power", "Drag: camera"});
-    else if (currentState == powering)
+    else if (state == powering)
         drawParts({"Space: release the ball", "Drag: camera"});
     else
         drawParts({"Drag: camera", "Esc: pause", "F1: all keys"});
@@ -36,5 +36,6 @@ static void drawKeysNow()
 
 void drawHint()
 {
-    drawStripBand(StripBand::hint, &currentState, sizeof currentState, drawKeysNow);
+    const int state = gameTurn().currentState;
+    drawStripBand(StripBand::hint, &state, sizeof state, drawKeysNow);
 }

@@ -10,7 +10,6 @@
 #include <cstdlib>
 
 #include "command_line.h"
-#include "final.h"
 #include "overlay/overlay.h"
 #include "window/window_parts.h"
 
@@ -56,12 +55,6 @@ static void resume()
     heldCount = 0;
     for (int i = 0; i < count; i++)
         steps[i].step(steps[i].value);
-}
-
-static void cameraHome()
-{
-    eye = startEye;
-    glutPostRedisplay();
 }
 
 bool panelKey(unsigned char key)

@@ -14,10 +14,12 @@ class PlayerWindow : public PlayerOption {
     bool takeSpecialKey(int key) override { return panelSpecialKey(key); }
     bool holdStep(void (*step)(int), int value) override { return holdWhilePanelShown(step, value); }
 
-    void sceneDrawn() override
+    void drawLayer(Layer layer) override
     {
-        drawHint();
-        drawPanels();
+        if (layer == Layer::strip)
+            drawHint();
+        else if (layer == Layer::panel)
+            drawPanels();
     }
 };
 

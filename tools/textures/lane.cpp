@@ -107,11 +107,9 @@ static bool inGuideDot(double s, double t)
 
 static bool inPinSpot(double s, double t)
 {
-    for (int row = 0; row < rackRows; row++)
-        for (int pin = 0; pin <= row; pin++) {
-            if (inCircle(xAt(s), zAt(t), rackX(row, pin), rackRowZ[row], pinSpotRadius))
-                return true;
-        }
+    for (int pin = 0; pin < pinCount; pin++)
+        if (inCircle(xAt(s), zAt(t), rackX(pin), rackZ(pin), pinSpotRadius))
+            return true;
     return false;
 }
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-const double pi = 3.14159265358979323846;
+#include "vector3d.h"  // pi
 
 struct Vec3 {
     double x, y, z;
