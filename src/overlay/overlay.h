@@ -39,6 +39,13 @@ void layOutStrip(SceneLayout& layout);
 // the same. Leaves every piece of OpenGL state as it found it.
 void drawStripBand(StripBand band, const void* content, size_t size, void (*draw)());
 
+// Flat drawing over the current viewport in units from left to right and
+// from bottom to top (top below bottom makes y run downwards), with no
+// lighting, depth test or texture; endFlat puts back every piece of OpenGL
+// state beginFlat found, the viewport included.
+void beginFlat(float left, float right, float bottom, float top);
+void endFlat();
+
 // Centred on centreX, its capitals capHeight units tall on the baseline, in
 // units whose y runs downwards.
 void drawText(const char* text, float centreX, float baseline, float capHeight);

@@ -97,17 +97,7 @@ void drawPanel(const char* title, const char* const* lines, int lineCount)
     const float wide = std::max(textWidth(title, titleCap), columnsOf(lines, lineCount, cap).wide()) + 2 * margin;
     const float high = margin + titleCap + lineCount * lineHigh * cap / lineCap + 1.5f * margin;
 
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_LINE_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(-halfWide, halfWide, halfHigh, -halfHigh, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_TEXTURE_2D);
+    beginFlat(-halfWide, halfWide, halfHigh, -halfHigh);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_LINE_SMOOTH);
@@ -118,10 +108,5 @@ void drawPanel(const char* title, const char* const* lines, int lineCount)
     glColor3f(1, 1, 1);
     drawText(title, 0, top + margin + titleCap, titleCap);
     drawLines(lines, lineCount, top + margin + titleCap + margin / 2, cap);
-
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopAttrib();
+    endFlat();
 }

@@ -131,19 +131,8 @@ void drawStripBand(StripBand which, const void* content, size_t size, void (*dra
     const float left = -unitsLeftOfMiddle();
     const float right = stripUnitsWide + unitsLeftOfMiddle();
 
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_VIEWPORT_BIT | GL_LINE_BIT |
-                 GL_TEXTURE_BIT);
+    beginFlat(left, right, high, 0);
     glViewport(0, bottom, windowWidth, rows);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(left, right, high, 0, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_TEXTURE_2D);
     KeptBand& band = kept[index];
     if (sameAsKept(band, content, size, rows)) {
         drawCopy(band.texture, left, right, high);
@@ -155,10 +144,5 @@ void drawStripBand(StripBand which, const void* content, size_t size, void (*dra
         band.rows = rows;
         band.scale = scale;
     }
-
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopAttrib();
+    endFlat();
 }
