@@ -7,7 +7,11 @@
 
 #include <btBulletDynamicsCommon.h>
 
-inline constexpr double sceneUnitsPerMetre = 0.551;
+#include "lane_geometry.h"
+#include "real_physics/real_lane.h"
+
+// The deck at the written rack's scale: its pins as far apart as the real ones.
+inline constexpr double sceneUnitsPerMetre = pinSpacing / real::pinSpacing;
 
 // foulLineZ: the scene's z of the foul line, where the ball waits.
 double sceneZ(double z, double foulLineZ);
