@@ -19,10 +19,12 @@
 #include "final.h"
 #include "game_window.h"
 #include "glut_recorder.h"
+#include "real_physics/real_physics.h"
 #include "scratch_folder.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
 #include "sound/sound.h"
+#include "window/window.h"
 
 static const unsigned inputSeed = 20250608;
 
@@ -44,7 +46,8 @@ TEST_P(RandomInput, NoEventStreamBreaksTheGame)
     setenv("ALSOFT_DRIVERS", "null", 1);
     keepScore(GetParam());
     detachOptions();
-    for (PlayerOption* option : {&scoreOption(), &smoothOption(), &soundOption()})
+    for (PlayerOption* option :
+         {&scoreOption(), &realPhysicsOption(), &smoothOption(), &soundOption(), &playerWindow(0, nullptr)})
         if (GetParam())
             attachOption(*option);
     static const int keys[] = {' ', ' ', 'a', 'd', 'b', 'z', 'A', 'D', 'B', 'Z'};

@@ -1,12 +1,16 @@
-// real_physics_game_test.cpp: --real-physics in the game's real window: the
-// score sheet counts what the rigid bodies left standing, the standing pins
-// stay for the second ball, the knocks reach every option, and a roll whose
-// steps are held back and run late is the same roll.
+// real_physics_game_test.cpp: a roll's physics in the game's real window,
+// as the options see it: with --real-physics the score sheet counts what
+// the rigid bodies left standing, the standing pins stay for the second
+// ball, the knocks and the ball's speed reach every option, and a roll whose
+// steps are held back and run late is the same roll; the written roll tells
+// its knocks too.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 #include "final.h"
 #include "game_window.h"
@@ -23,6 +27,8 @@ class Listener : public PlayerOption {
 public:
     bool holding = false;
     std::string knocks;          // kind, place and strength of each, in order
+    std::string pinKnocks;       // kind and pin of each knock naming its pin
+    std::vector<float> speeds;   // the ball's, after each step while rolling
     int standingAtRollEnd = -1;
 
     void contactMade(const Contact& contact) override
@@ -32,6 +38,14 @@ public:
         EXPECT_LT(contact.z, -0.8f) << "a knock away from the pins";
         knocks += std::to_string((int)contact.kind) + " " + std::to_string(contact.x) + " " +
                   std::to_string(contact.z) + " " + std::to_string(contact.strength) + "\n";
+        if (contact.pin >= 0)
+            pinKnocks += std::to_string((int)contact.kind) + ":" + std::to_string(contact.pin) + " ";
+    }
+
+    void ballStepped() override
+    {
+        if (gameTurn().currentState == rolling)
+            speeds.push_back(gameTurn().ballSpeed);
     }
 
     void rollEnded() override { standingAtRollEnd = pinsStanding(); }
@@ -120,9 +134,32 @@ TEST_F(RealPhysicsGame, KnocksComeFromContactsAndHeldStepsChangeNothing)
     const std::string steady = listener.knocks;
     EXPECT_NE(steady.find("0 "), std::string::npos) << "no ball-pin knock:\n" << steady;
     EXPECT_NE(steady.find("\n1 "), std::string::npos) << "no pin-pin knock:\n" << steady;
+    const std::vector<float> speeds = listener.speeds;
+    EXPECT_GE(std::set<float>(speeds.begin(), speeds.end()).size(), 20u) << "the speed follows the ball";
+    EXPECT_GT(speeds.front(), speeds.back()) << "the ball slows";
     newGame();
     listener.knocks.clear();
     listener.holding = true;
     bowl(11, 0);
     EXPECT_EQ(listener.knocks, steady);
+}
+
+// The written roll straight at the head pin: the ball meets pin 0 first,
+// pins meet pins after it, and each pin that falls drops to the deck.
+TEST(WrittenRoll, TellsWhatTheBallAndThePinsMeet)
+{
+    detachOptions();
+    attachOption(listener);
+    restoreStartState();
+    newGame();
+    listener = Listener();
+    bowl(5, 0);
+    const std::string& told = listener.pinKnocks;
+    EXPECT_EQ(told.substr(0, 4), "0:0 ") << told;
+    EXPECT_NE(told.find("1:"), std::string::npos) << "no pin met by a pin: " << told;
+    for (int pin = 0; pin < pinCount; pin++)
+        EXPECT_EQ(told.find("2:" + std::to_string(pin) + " ") != std::string::npos, !pins[pin].isShown())
+            << "pin " << pin << ": " << told;
+    detachOptions();
+    restoreStartState();
 }

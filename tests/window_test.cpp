@@ -10,6 +10,8 @@
 
 #include "final.h"
 #include "game_window.h"
+#include "glut_recorder.h"
+#include "real_physics/real_physics.h"
 #include "rendering/rendering.h"
 #include "window/window.h"
 
@@ -62,6 +64,50 @@ TEST(PlayerWindow, TheBallKeepsItsShapeAtEveryShapeOfWindow)
         const double scale = std::min(GW, GH) / 500.0;
         EXPECT_NEAR(ball.wide, square.wide * scale, 2) << shape[0] << " x " << shape[1];
         EXPECT_NEAR(ball.high, square.high * scale, 2) << shape[0] << " x " << shape[1];
+    }
+    detachOptions();
+}
+
+// Esc in the middle of the meter and of the roll, the steps that fall due
+// meanwhile run on resume: the turn, and the pins standing by either
+// physics, end as the same throw's never paused.
+TEST(PlayerWindow, APausedThrowEndsAsOneNeverPaused)
+{
+    // The last of the ticks falls due under the panel, and runs on resume.
+    const auto run = [](int ticks, bool pause) {
+        for (int i = 0; i < ticks - pause; i++)
+            glutRecorder::runNextTimer();
+        if (!pause)
+            return;
+        keyboard(27, 0, 0);
+        for (int i = 0; i < 3; i++)
+            glutRecorder::runNextTimer();
+        keyboard(27, 0, 0);
+    };
+    for (const bool real : {false, true}) {
+        Turn ends[2];
+        int standing[2];
+        for (const bool pause : {false, true}) {
+            restoreStartState();
+            detachOptions();
+            if (real)
+                attachOption(realPhysicsOption());
+            attachOption(playerWindow(0, nullptr));
+            newGame();
+            for (int i = 0; i < 20; i++)
+                keyboard('d', 0, 0);
+            keyboard(' ', 0, 0);
+            run(3, pause);
+            keyboard(' ', 0, 0);
+            run(5, pause);
+            while (currentState != aiming && glutRecorder::runNextTimer()) {
+            }
+            ends[pause] = turn;
+            standing[pause] = pinsStanding();
+        }
+        EXPECT_TRUE(ends[0] == ends[1]) << (real ? "rigid bodies" : "the written roll");
+        EXPECT_EQ(standing[0], standing[1]) << (real ? "rigid bodies" : "the written roll");
+        EXPECT_LT(standing[0], pinCount) << "the throw should reach the pins";
     }
     detachOptions();
 }
