@@ -3,7 +3,6 @@
 #include "vector3d.h"
 
 #include <cmath>
-#include <cstdio>
 
 Vector3D::Vector3D() : dx(0), dy(0), dz(0) {}
 
@@ -12,11 +11,6 @@ Vector3D::Vector3D(float dx, float dy, float dz) : dx(dx), dy(dy), dz(dz) {}
 float Vector3D::getDx() { return dx; }
 float Vector3D::getDy() { return dy; }
 float Vector3D::getDz() { return dz; }
-
-float Vector3D::dotProduct(const Vector3D& other) const
-{
-    return (dx * other.dx + dy * other.dy) + dz * other.dz;
-}
 
 Vector3D Vector3D::operator+(const Vector3D& other) const
 {
@@ -31,11 +25,6 @@ Vector3D Vector3D::operator-(const Vector3D& other) const
 Vector3D Vector3D::operator*(float factor) const
 {
     return Vector3D(dx * factor, dy * factor, dz * factor);
-}
-
-Vector3D Vector3D::operator/(float divisor) const
-{
-    return Vector3D(dx / divisor, dy / divisor, dz / divisor);
 }
 
 bool Vector3D::operator==(const Vector3D& other) const
@@ -65,11 +54,6 @@ Vector3D Vector3D::rotate(float angle, Vector3D axis)
     return Vector3D((xx * dx + xy * dy) + xz * dz,
                     (yx * dx + yy * dy) + yz * dz,
                     (zx * dx + zy * dy) + zz * dz);
-}
-
-void Vector3D::print() const
-{
-    printf("(%f, %f, %f)\n", dx, dy, dz);
 }
 
 float Vector3D::magnitude()

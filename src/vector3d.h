@@ -14,11 +14,9 @@ public:
     float getDy();
     float getDz();
 
-    float dotProduct(const Vector3D& other) const;
     Vector3D operator+(const Vector3D& other) const;
     Vector3D operator-(const Vector3D& other) const;
     Vector3D operator*(float factor) const;
-    Vector3D operator/(float divisor) const;
     // Exact comparison, no tolerance: the pins test their fall velocity
     // against the zero vector with it.
     bool operator==(const Vector3D& other) const;
@@ -26,7 +24,6 @@ public:
     // Right-handed rotation by angle radians about axis, which must be of
     // unit length; it is not normalised here.
     Vector3D rotate(float angle, Vector3D axis);
-    void print() const;
     float magnitude();
     // No guard against a zero length: the zero vector gives NaN components.
     Vector3D unitVector();
