@@ -114,8 +114,10 @@ void display()
     glPopMatrix();
 
     glPushMatrix();
-    gluLookAt(eye.getDx(), eye.getDy(), eye.getDz(),
-              look.getDx(), look.getDy(), look.getDz(), 0, 1, 0);
+    Camera camera = {eye, look};
+    door::placeCamera(camera);
+    gluLookAt(camera.eye.getDx(), camera.eye.getDy(), camera.eye.getDz(),
+              camera.look.getDx(), camera.look.getDy(), camera.look.getDz(), 0, 1, 0);
     if (shouldDrawAxes)
         drawAxes();
     drawFloor();

@@ -80,6 +80,16 @@ int pinsStanding()
     return standing;
 }
 
+unsigned standingPins()
+{
+    if (RollPhysics* physics = optionPhysics())
+        return physics->standingPins();
+    unsigned standing = 0;
+    for (int i = 0; i < pinCount; i++)
+        standing |= (unsigned)pins[i].isShown() << i;
+    return standing;
+}
+
 void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
 
 void reportContact(const Contact& contact) { callEach(&PlayerOption::contactMade, contact); }
@@ -118,6 +128,7 @@ void ballReleased() { callEach(&PlayerOption::ballReleased); }
 void rollEnded() { callEach(&PlayerOption::rollEnded); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }
 bool drawPicture() { return firstTakes(&PlayerOption::drawPicture); }
+void placeCamera(Camera& camera) { callEach(&PlayerOption::placeCamera, camera); }
 void sceneDrawn() { callEach(&PlayerOption::sceneDrawn); }
 int currentGame() { return gameNumber; }
 

@@ -6,6 +6,8 @@
 // game is exactly itself.
 #pragma once
 
+#include "vector3d.h"
+
 // Where the window opens, in pixels, before it exists.
 struct WindowPlacement {
     int x;
@@ -28,6 +30,12 @@ struct SceneLayout {
     double aspect;        // width over height of what the camera sees
 };
 
+// Where the scene's camera stands and the point it looks at, world units.
+struct Camera {
+    Vector3D eye;
+    Vector3D look;
+};
+
 // A knock that another physics reports for the options to hear.
 enum class ContactKind { ballPin, pinPin, pinDeck, pinKickback, ballKickback };
 struct Contact {
@@ -47,6 +55,8 @@ public:
     virtual bool step() = 0;
     // Pins standing now: the score's pins down and the end of a frame.
     virtual int pinsStanding() = 0;
+    // The same pins as bits: bit i for pin i of the rack order of physics.h.
+    virtual unsigned standingPins() = 0;
     // After a roll: fallen pins swept away, or with newRack ten set up anew.
     virtual void setUp(bool newRack) = 0;
     // In world coordinates: the pins, and the ball with whatever goes with it
@@ -90,6 +100,8 @@ public:
     // GLUT wants a picture. True: the option has drawn it (it may call
     // display() for that); false lets display() draw it.
     virtual bool drawPicture() { return false; }
+    // Each picture, before the scene is drawn: where the camera stands and looks; starts as the game's own camera.
+    virtual void placeCamera(Camera&) {}
     // Last in display(), before the buffer swap: drawing over the scene.
     virtual void sceneDrawn() {}
     // Once, as the program exits.
@@ -111,6 +123,8 @@ bool playerGame();
 RollPhysics* optionPhysics();
 // Pins standing now, by whichever physics rolls.
 int pinsStanding();
+// The standing pins as bits: bit i for pin i of the rack order of physics.h.
+unsigned standingPins();
 // Tells every option that the game stands still, or goes on again.
 void pauseGame(bool paused);
 // Tells every option of a knock.
@@ -137,6 +151,7 @@ void ballReleased();
 void rollEnded();
 void ballStepped();
 bool drawPicture();
+void placeCamera(Camera& camera);
 void sceneDrawn();
 // The game of a step armed or called with this value: a step of an
 // abandoned game is dropped.

@@ -73,6 +73,14 @@ public:
 
     int pinsStanding() override { return lane.pinsStanding(); }
 
+    unsigned standingPins() override
+    {
+        unsigned standing = 0;
+        for (int i = 0; i < real::pinCount; i++)
+            standing |= (unsigned)lane.pinStanding(i) << i;
+        return standing;
+    }
+
     void setUp(bool newRack) override
     {
         if (newRack)
