@@ -10,6 +10,8 @@ static bool playing = false;
 static bool pinWasFalling[pinCount] = {};
 static bool ballWasInGutter = false;
 static int lastTheta = 0;
+static bool firstBall = false;   // the rolling ball is a frame's first
+static bool allDown = false;     // the roll just ended took every pin left
 
 bool playSound(bool on)
 {
@@ -83,6 +85,14 @@ static void hearContact(const Contact& contact)
     playOn(voice, heard.sound, Vector3D(contact.x, contact.y, contact.z), heard.gain * loudness(contact.strength));
 }
 
+// A strike or a spare is called from where the player hears.
+static void hearCall()
+{
+    if (allDown)
+        playOn(callVoice, firstBall ? strikeCall : spareCall, eye, 1);
+    allDown = false;
+}
+
 namespace {
 
 class SoundOption : public PlayerOption {
@@ -96,8 +106,13 @@ class SoundOption : public PlayerOption {
         hearFrom(eye, look);
         hearBall();
         hearPins();
+        hearCall();
         playing = endAudioUpdate();
     }
+
+    // Noted at the release: another option may change framePart at a game's end.
+    void ballReleased() override { firstBall = framePart == 0; }
+    void rollEnded() override { allDown = pinsStanding() == 0; }
 
     void contactMade(const Contact& contact) override
     {
