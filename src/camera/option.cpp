@@ -1,0 +1,89 @@
+// option.cpp: the cameras as an option: V cycles the views, and the follow
+// view places the camera each picture from the ball's place, then takes it
+// back to the bowler's view in pictures of its own once the roll is over.
+#include <GL/glut.h>
+
+#include <cctype>
+
+#include "camera/camera.h"
+#include "final.h"
+
+enum class View { follow, bowler, side, count };
+
+static View view = View::follow;
+static float startZ = 0;           // where the rolling ball left the hand
+static bool returning = false;     // to the bowler's view, after a roll
+static Camera returnFrom;          // where the camera stood at the roll's end
+static int returnStart = 0;        // GLUT's milliseconds then
+static const int returnMilliseconds = 1200;  // eased, so it seems to linger on the deck first
+static const int pictureMilliseconds = 16;
+
+// Across, from the projection in use: a wider picture sees more.
+static double tanHalfWide()
+{
+    GLdouble projection[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    return projection[0] > 0 ? 1 / projection[0] : 1;
+}
+
+static void nextPicture(int)
+{
+    if (!returning)
+        return;
+    glutPostRedisplay();
+    glutTimerFunc(pictureMilliseconds, nextPicture, 0);
+}
+
+namespace {
+
+class CameraOption : public PlayerOption {
+    bool takeKey(unsigned char key) override
+    {
+        if (tolower(key) != 'v')
+            return false;
+        view = (View)(((int)view + 1) % (int)View::count);
+        returning = false;
+        glutPostRedisplay();
+        return true;
+    }
+
+    void ballReleased() override
+    {
+        startZ = ballZ;
+        returning = false;
+    }
+
+    // The ball's last place, before the reset puts it back in the hand.
+    void rollEnded() override
+    {
+        if (view != View::follow)
+            return;
+        returnFrom = followCamera({eye, look}, ballX, ballZ, startZ, tanHalfWide());
+        returnStart = glutGet(GLUT_ELAPSED_TIME);
+        returning = true;
+        nextPicture(0);
+    }
+
+    void gameRestarted() override { returning = false; }
+
+    void placeCamera(Camera& camera) override
+    {
+        if (view == View::side) {
+            camera = sideCamera();
+        } else if (view == View::follow && currentState == rolling) {
+            camera = followCamera(camera, ballX, ballZ, startZ, tanHalfWide());
+        } else if (view == View::follow && returning) {
+            const double fraction = (double)(glutGet(GLUT_ELAPSED_TIME) - returnStart) / returnMilliseconds;
+            returning = fraction < 1;
+            camera = cameraBetween(returnFrom, camera, fraction);
+        }
+    }
+};
+
+}  // namespace
+
+PlayerOption& cameraOption()
+{
+    static CameraOption option;
+    return option;
+}
