@@ -69,5 +69,5 @@ Camera cameraBetween(const Camera& from, const Camera& to, double fraction)
 
 Camera sideCamera()
 {
-    return {Vector3D(1.1f, 1.0f, -0.2f), Vector3D(0, 0, -1.0f)};
+    return {Vector3D(0.9f, 0.9f, 0.5f), Vector3D(0, 0, -0.9f)};
 }
