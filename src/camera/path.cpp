@@ -26,8 +26,9 @@ static const double rackMiddleZ = (rackRowZ[0] + rackRowZ[rackRows - 1]) / 2;
 static const double rackHalfWide = rackX(rackRows - 1, 0) + 0.04;  // pins' outer edges
 static const double deckShare = 0.4;
 static const float deckAbove = 0.34f;
-// In front of the rack's middle: at a very wide picture, never so near
-// that the camera passes over the ball; at a square one or a taller one.
+// How far in front of the rack's middle it stands: at a very wide picture
+// never so near that it passes over the ball, and never farther than a
+// square picture needs.
 static const double nearest = 0.5;
 static const double farthest = 0.95;
 
