@@ -1,5 +1,4 @@
-// callouts_test.cpp: each callout's rule on a table of leaves, the pins
-// given in the rack order of physics.h and named as a bowler numbers them.
+// callouts_test.cpp: each callout's rule on a table of leaves.
 #include <gtest/gtest.h>
 
 #include <initializer_list>

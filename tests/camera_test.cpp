@@ -1,5 +1,4 @@
-// camera_test.cpp: the follow camera's path along rolls of the rigid-body
-// lane, recorded at every physics step.
+// camera_test.cpp: the follow camera's path along recorded rigid-body rolls.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,8 +12,8 @@
 
 static const float startZ = 0.52f;  // where the ball waits, in the scene
 
-// The ball's scene places until it nears the pit; impact, the step of its
-// first knock on a pin, or 0.
+// The ball's scene places at each physics step until it nears the pit;
+// impact, the step of its first knock on a pin, or 0.
 static std::vector<Vector3D> recordedRoll(double x, double degrees, double hook, size_t& impact)
 {
     LaneWorld lane;
@@ -31,8 +30,7 @@ static std::vector<Vector3D> recordedRoll(double x, double degrees, double hook,
     return places;
 }
 
-// Where a point is seen across the picture: -1 its left edge, 1 its right;
-// NaN behind the camera.
+// Where a point is seen across the picture, -1 to 1; NaN behind the camera.
 static double across(const Camera& camera, const Vector3D& point, double halfWide)
 {
     Vector3D forward = (camera.look - camera.eye).unitVector();
