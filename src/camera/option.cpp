@@ -15,6 +15,7 @@ static float startZ = 0;           // where the rolling ball left the hand
 static bool returning = false;     // to the bowler's view, after a roll
 static Camera returnFrom;          // where the camera stood at the roll's end
 static int returnStart = 0;        // GLUT's milliseconds then
+static int pausedAt = -1;          // GLUT's milliseconds at a pause, -1 in play
 static const int returnMilliseconds = 1200;  // eased, so it seems to linger on the deck first
 static const int pictureMilliseconds = 16;
 
@@ -26,11 +27,18 @@ static double tanHalfWide()
     return projection[0] > 0 ? 1 / projection[0] : 1;
 }
 
+// A paused game stands still, its camera too.
+static int now()
+{
+    return pausedAt >= 0 ? pausedAt : glutGet(GLUT_ELAPSED_TIME);
+}
+
 static void nextPicture(int)
 {
     if (!returning)
         return;
-    glutPostRedisplay();
+    if (pausedAt < 0)
+        glutPostRedisplay();
     glutTimerFunc(pictureMilliseconds, nextPicture, 0);
 }
 
@@ -59,9 +67,17 @@ class CameraOption : public PlayerOption {
         if (view != View::follow)
             return;
         returnFrom = followCamera({eye, look}, ballX, ballZ, startZ, tanHalfWide());
-        returnStart = glutGet(GLUT_ELAPSED_TIME);
+        returnStart = now();
         returning = true;
         nextPicture(0);
+    }
+
+    void gamePaused(bool paused) override
+    {
+        const int time = glutGet(GLUT_ELAPSED_TIME);
+        if (!paused && pausedAt >= 0)
+            returnStart += time - pausedAt;
+        pausedAt = paused ? time : -1;
     }
 
     void gameRestarted() override { returning = false; }
@@ -73,7 +89,7 @@ class CameraOption : public PlayerOption {
         } else if (view == View::follow && currentState == rolling) {
             camera = followCamera(camera, ballX, ballZ, startZ, tanHalfWide());
         } else if (view == View::follow && returning) {
-            const double fraction = (double)(glutGet(GLUT_ELAPSED_TIME) - returnStart) / returnMilliseconds;
+            const double fraction = (double)(now() - returnStart) / returnMilliseconds;
             returning = fraction < 1;
             camera = cameraBetween(returnFrom, camera, fraction);
         }
