@@ -38,6 +38,7 @@ const Control controls[] = {
     {"f1, h", "all the keys", true},
     {"f11", "full screen on or off", true},
     {"home, c", "the camera back to the start view", true},
+    {"v", "the view: following the ball, the bowler's, or from the side", true},
 };
 const int controlCount = sizeof controls / sizeof controls[0];
 

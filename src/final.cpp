@@ -113,9 +113,10 @@ void drawTurn(const Turn& shown, float fraction)
     glPopMatrix();
 
     glPushMatrix();
-    Vector3D eye = shown.eye, look = shown.look;
-    gluLookAt(eye.getDx(), eye.getDy(), eye.getDz(),
-              look.getDx(), look.getDy(), look.getDz(), 0, 1, 0);
+    Camera camera = {shown.eye, shown.look};
+    door::placeCamera(camera, shown);
+    gluLookAt(camera.eye.getDx(), camera.eye.getDy(), camera.eye.getDz(),
+              camera.look.getDx(), camera.look.getDy(), camera.look.getDz(), 0, 1, 0);
     if (shouldDrawAxes)
         drawAxes();
     drawFloor();

@@ -3,6 +3,8 @@
 
 #include <csignal>
 
+#include "callouts/callouts.h"
+#include "camera/camera.h"
 #include "command_line.h"
 #include "final.h"
 #include "option_door.h"
@@ -32,10 +34,13 @@ int main(int argc, char** argv)
         attachOption(smoothOption());
     if (options.playSound)
         attachOption(soundOption());
-    // The player's game has its window; last, so its panels cover what the
-    // others draw.
-    if (playerGame())
+    // The player's game has its cameras, its callouts, and its window; last,
+    // so its panels cover what the others draw.
+    if (playerGame()) {
+        attachOption(cameraOption());
+        attachOption(calloutsOption());
         attachOption(playerWindow(argc, argv));
+    }
     startUp(&argc, argv);
     glutMainLoop();
     return 0;

@@ -80,6 +80,8 @@ int pinsStanding() { return rollPhysics().pinsStanding(); }
 
 void showTurn(const Turn& shown, float fraction) { drawTurn(shown, fraction); }
 
+unsigned standingPins() { return rollPhysics().standingPins(); }
+
 void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
 
 void reportContact(const Contact& contact) { callEach(&PlayerOption::contactMade, contact); }
@@ -127,6 +129,7 @@ void rollEnded() { callEach(&PlayerOption::rollEnded); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }
 bool drawPicture() { return firstTakes(&PlayerOption::drawPicture); }
 void drawLayer(Layer layer) { callEach(&PlayerOption::drawLayer, layer); }
+void placeCamera(Camera& camera, const Turn& shown) { callEach(&PlayerOption::placeCamera, camera, shown); }
 int currentGame() { return gameNumber; }
 
 }  // namespace door

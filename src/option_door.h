@@ -30,6 +30,12 @@ struct SceneLayout {
     double aspect;        // width over height of what the camera sees
 };
 
+// Where the scene's camera stands and the point it looks at, world units.
+struct Camera {
+    Vector3D eye;
+    Vector3D look;
+};
+
 // What a roll's physics tells as it happens, for the options to hear.
 enum class ContactKind { ballPin, pinPin, pinDeck, pinKickback, ballKickback, ballGutter, ballBumper };
 struct Contact {
@@ -59,6 +65,8 @@ public:
     virtual bool step(Turn& turn) = 0;
     // Pins standing now: the score's pins down and the end of a frame.
     virtual int pinsStanding() const = 0;
+    // The same pins as bits: bit i for pin i in rack order.
+    virtual unsigned standingPins() const = 0;
     // After a roll: fallen pins swept away, or with newRack ten set up anew.
     virtual void setUp(bool newRack) = 0;
     // In world coordinates, a fraction (0 to 1) of the way from the step
@@ -74,6 +82,7 @@ enum class Layer {
     lane,     // world coordinates, over the lane, before the pins and ball
     meter,    // beside the meter (lookFromMeterCamera places it), after the scene
     strip,    // the strip above the scene
+    banner,   // over the scene, under the panels
     panel,    // over everything
 };
 
@@ -113,6 +122,9 @@ public:
     // GLUT wants a picture. True: the option has drawn it (with showTurn
     // below); false lets the game draw the turn as it stands.
     virtual bool drawPicture() { return false; }
+    // Each picture, before the scene is drawn: where the camera stands and
+    // looks, starting from the turn's own camera.
+    virtual void placeCamera(Camera&, const Turn& /*shown*/) {}
     // Drawing of one layer of every picture.
     virtual void drawLayer(Layer) {}
     // As the program exits, in two rounds: every option saves what it keeps,
@@ -138,6 +150,8 @@ const Turn& gameTurn();
 RollPhysics& rollPhysics();
 // Pins standing now, by whichever physics rolls.
 int pinsStanding();
+// The same pins as bits: bit i for pin i in rack order.
+unsigned standingPins();
 // Draws and shows the picture of a turn, a fraction of the way between the
 // step before and the latest.
 void showTurn(const Turn& shown, float fraction);
@@ -169,6 +183,7 @@ void ballReleased();
 void rollEnded();
 void ballStepped();
 bool drawPicture();
+void placeCamera(Camera& camera, const Turn& shown);
 void drawLayer(Layer layer);
 // The game of a step armed or called with this value: a step of an
 // abandoned game is dropped.

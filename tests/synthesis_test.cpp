@@ -18,7 +18,7 @@
 TEST(Synthesis, EverySoundAsRecordedAndTheRollWithoutASeam)
 {
     const char* const names[soundCount] = {"rollLoop", "ballMeetsPin", "pinMeetsPin",
-                                           "pinDrop", "gutterDrop", "bumperKnock"};
+                                           "pinDrop", "gutterDrop", "bumperKnock", "strikeCall", "spareCall"};
     static int16_t samples[maxSoundSamples];
     std::ostringstream actual;
     actual << "# sound\tsamples\tpeak\tenergy\n";

@@ -170,6 +170,14 @@ public:
         return standing;
     }
 
+    unsigned standingPins() const override
+    {
+        unsigned standing = 0;
+        for (int i = 0; i < pinCount; i++)
+            standing |= (unsigned)pins[i].isShown() << i;
+        return standing;
+    }
+
     void setUp(bool newRack) override
     {
         if (newRack)

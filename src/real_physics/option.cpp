@@ -77,6 +77,14 @@ public:
 
     int pinsStanding() const override { return lane.pinsStanding(); }
 
+    unsigned standingPins() const override
+    {
+        unsigned standing = 0;
+        for (int i = 0; i < real::pinCount; i++)
+            standing |= (unsigned)lane.pinStanding(i) << i;
+        return standing;
+    }
+
     void setUp(bool newRack) override
     {
         if (newRack)

@@ -7,6 +7,8 @@
 #include "sound/sound.h"
 
 static bool playing = false;
+static bool firstBall = false;   // the rolling ball is a frame's first
+static bool allDown = false;     // the roll just ended took every pin left
 
 bool playSound(bool on)
 {
@@ -60,6 +62,14 @@ static void hearContact(const Contact& contact)
     playOn(voice, heard.sound, Vector3D(contact.x, contact.y, contact.z), heard.gain * loudness(contact.strength));
 }
 
+// A strike or a spare is called from where the player hears.
+static void hearCall()
+{
+    if (allDown)
+        playOn(callVoice, firstBall ? strikeCall : spareCall, gameTurn().eye, 1);
+    allDown = false;
+}
+
 namespace {
 
 class SoundOption : public PlayerOption {
@@ -73,6 +83,10 @@ class SoundOption : public PlayerOption {
             hearFrom(gameTurn().eye, gameTurn().look);
     }
 
+    // Noted at the release: another option may change framePart at a game's end.
+    void ballReleased() override { firstBall = gameTurn().framePart == 0; }
+    void rollEnded() override { allDown = pinsStanding() == 0; }
+
     void contactMade(const Contact& contact) override
     {
         if (playing)
@@ -85,6 +99,7 @@ class SoundOption : public PlayerOption {
             return;
         beginAudioUpdate();
         hearBall();
+        hearCall();
         playing = endAudioUpdate();
     }
 

@@ -20,7 +20,7 @@ PlayerOption& soundOption();
 bool playSound(bool on);
 
 // The game's own sounds, synthesised at start-up: mono, 16 bits.
-enum SoundName { rollLoop, ballMeetsPin, pinMeetsPin, pinDrop, gutterDrop, bumperKnock, soundCount };
+enum SoundName { rollLoop, ballMeetsPin, pinMeetsPin, pinDrop, gutterDrop, bumperKnock, strikeCall, spareCall, soundCount };
 inline constexpr int soundRate = 22050;            // samples per second
 inline constexpr int maxSoundSamples = soundRate;  // no sound is longer than a second
 
@@ -28,10 +28,12 @@ inline constexpr int maxSoundSamples = soundRate;  // no sound is longer than a 
 int synthesise(SoundName sound, int16_t* samples);
 
 // The audio device, for the option. Each sound plays on a voice: pin i on
-// voice i, the ball's roll and its knocks on two of their own.
+// voice i, the ball's roll and its knocks on two of their own, and the call
+// of a strike or a spare on another.
 inline constexpr int rollVoice = pinCount;
 inline constexpr int ballVoice = pinCount + 1;
-inline constexpr int voiceCount = pinCount + 2;
+inline constexpr int callVoice = pinCount + 2;
+inline constexpr int voiceCount = pinCount + 3;
 
 // False, after the one line, when there is no device or it lacks what we use.
 bool openAudio();

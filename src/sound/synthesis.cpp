@@ -103,7 +103,7 @@ const Knock knocks[] = {
     {0.50, 75, 0.140, 260, 0.006, 0.050, 0.60f, 0.0060},
     {0.25, 330, 0.050, 900, 0.003, 0.012, 0.50f, 0.0020},
 };
-static_assert(std::size(knocks) == soundCount - ballMeetsPin, "a knock for every sound from ballMeetsPin");
+static_assert(std::size(knocks) == strikeCall - ballMeetsPin, "a knock for every sound from ballMeetsPin to the calls");
 
 float peakOf(int count)
 {
@@ -140,16 +140,52 @@ int knock(const Knock& recipe)
     return count;
 }
 
+// A call: bell notes one after another, each struck with a touch of noise
+// and ringing on with two overtones as the next sounds.
+struct Call {
+    double noteSeconds;  // from one note to the next
+    double ringSeconds;  // each note's decay to 1/e
+    int notes;
+    double hz[4];
+};
+const double strikeSeconds = 0.004;  // the mallet's noise, to 1/e
+
+// In SoundName order, from strikeCall: a rising fanfare, and two notes.
+const Call calls[] = {
+    {0.11, 0.16, 4, {523.25, 659.26, 783.99, 1046.5}},
+    {0.14, 0.16, 2, {783.99, 1046.5}},
+};
+static_assert(std::size(calls) == soundCount - strikeCall, "a call for every sound from strikeCall");
+
+int call(const Call& recipe)
+{
+    const int count = (int)(((recipe.notes - 1) * recipe.noteSeconds + 4 * recipe.ringSeconds) * soundRate);
+    Noise noise;
+    for (int i = 0; i < count; i++)
+        work[i] = 0;
+    for (int note = 0; note < recipe.notes; note++) {
+        const double hz = recipe.hz[note];
+        for (int i = (int)(note * recipe.noteSeconds * soundRate), n = 0; i < count; i++, n++) {
+            const double t = (double)n / soundRate;
+            const double tone = sin(2 * pi * hz * t) + 0.3 * sin(4 * pi * hz * t) + 0.12 * sin(6 * pi * hz * t);
+            work[i] += (float)(exp(-t / recipe.ringSeconds) * tone + 0.3 * exp(-t / strikeSeconds) * noise.next());
+        }
+    }
+    return count;
+}
+
 // How loud each sound is made, as a share of full scale. The gains at play
 // scale them further; the roll stays well under a crack.
-const float peaks[] = {0.25f, 0.95f, 0.45f, 0.5f, 0.7f, 0.7f};
+const float peaks[] = {0.25f, 0.95f, 0.45f, 0.5f, 0.7f, 0.7f, 0.4f, 0.35f};
 static_assert(std::size(peaks) == soundCount, "a peak for every sound");
 
 }  // namespace
 
 int synthesise(SoundName sound, int16_t* samples)
 {
-    const int count = sound == rollLoop ? roll() : knock(knocks[sound - ballMeetsPin]);
+    const int count = sound == rollLoop     ? roll()
+                      : sound >= strikeCall ? call(calls[sound - strikeCall])
+                                            : knock(knocks[sound - ballMeetsPin]);
     const float scale = peaks[sound] * 32767 / peakOf(count);
     for (int i = 0; i < count; i++)
         samples[i] = (int16_t)lrintf(work[i] * scale);

@@ -27,11 +27,11 @@ static void drawKeysNow()
     glColor3f(0.85f, 0.85f, 0.6f);
     const int state = gameTurn().currentState;
     if (state == aiming)
-        drawParts({"A D: move", "Arrows: aim", "B: bumpers", "Space: power", "Drag: camera"});
+        drawParts({"A D: move", "Arrows: aim", "B: bumpers", "Space: power", "Drag, V: camera"});
     else if (state == powering)
-        drawParts({"Space: release the ball", "Drag: camera"});
+        drawParts({"Space: release the ball", "V: view", "Drag: camera"});
     else
-        drawParts({"Drag: camera", "Esc: pause", "F1: all keys"});
+        drawParts({"V: view", "Drag: camera", "Esc: pause", "F1: all keys"});
 }
 
 void drawHint()
