@@ -86,7 +86,7 @@ State gameState()
                {"ballSpeed", text(ballSpeed)}, {"ballSpeedChange", text(ballSpeedChange)},
                {"ballForward", forwardAxis(ballRollMatrix) + (ballRollMatrix == ballRollM ? "" : " elsewhere")},
                {"bumpers", std::to_string(useBumpers)}, {"axes", std::to_string(shouldDrawAxes)}};
-    for (int i = 0; i < 10; i++) {
+    for (int i = 0; i < pinCount; i++) {
         const std::string n = std::to_string(i);
         s["pin" + n] = (pins[i].isShown() ? "up:" : "hidden:") + text(PinInspector::fallAngle(pins[i]));
         s["fall" + n] = text(PinInspector::fallDirection(pins[i]));
@@ -187,7 +187,7 @@ float real(std::istream& in) { return (float)next<double>(in); }
 Pin& pin(std::istream& in)
 {
     const int index = next<int>(in);
-    return index >= 0 && index < 10 ? pins[index] : throw std::out_of_range("no such pin");
+    return index >= 0 && index < pinCount ? pins[index] : throw std::out_of_range("no such pin");
 }
 
 // The player's game has its window's option with any other: attached once

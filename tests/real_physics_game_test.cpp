@@ -117,7 +117,7 @@ TEST_F(RealPhysicsGame, TheSheetCountsWhatTheBodiesLeftStanding)
         if (framePart == 1)
             EXPECT_EQ(pinsStanding(), listener.standingAtRollEnd) << "ball " << ball << ": the standing swept";
         else
-            EXPECT_EQ(pinsStanding(), 10) << "ball " << ball << ": no new rack";
+            EXPECT_EQ(pinsStanding(), pinCount) << "ball " << ball << ": no new rack";
         ball++;
     }
     const ScoreSheet* sheet = currentSheet();
