@@ -118,7 +118,8 @@ void display()
               look.getDx(), look.getDy(), look.getDz(), 0, 1, 0);
     if (shouldDrawAxes)
         drawAxes();
-    drawFloor();
+    if (!door::drawFloor())
+        drawFloor();
     if (RollPhysics* physics = optionPhysics()) {
         physics->drawPins();
         physics->drawBall();

@@ -3,6 +3,7 @@
 
 #include <csignal>
 
+#include "alley/alley.h"
 #include "command_line.h"
 #include "final.h"
 #include "option_door.h"
@@ -32,10 +33,12 @@ int main(int argc, char** argv)
         attachOption(smoothOption());
     if (options.playSound)
         attachOption(soundOption());
-    // The player's game has its window; last, so its panels cover what the
-    // others draw.
-    if (playerGame())
+    // The player's game has the alley around its lane, and its window;
+    // last, so its panels cover what the others draw.
+    if (playerGame()) {
+        attachOption(alleyOption());
         attachOption(playerWindow(argc, argv));
+    }
     startUp(&argc, argv);
     glutMainLoop();
     return 0;

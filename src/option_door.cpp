@@ -118,6 +118,7 @@ void ballReleased() { callEach(&PlayerOption::ballReleased); }
 void rollEnded() { callEach(&PlayerOption::rollEnded); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }
 bool drawPicture() { return firstTakes(&PlayerOption::drawPicture); }
+bool drawFloor() { return firstTakes(&PlayerOption::drawFloor); }
 void sceneDrawn() { callEach(&PlayerOption::sceneDrawn); }
 int currentGame() { return gameNumber; }
 

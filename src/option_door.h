@@ -90,6 +90,8 @@ public:
     // GLUT wants a picture. True: the option has drawn it (it may call
     // display() for that); false lets display() draw it.
     virtual bool drawPicture() { return false; }
+    // In world coordinates, in place of the written lane and gutters: true if the option drew the floor and all around it.
+    virtual bool drawFloor() { return false; }
     // Last in display(), before the buffer swap: drawing over the scene.
     virtual void sceneDrawn() {}
     // Once, as the program exits.
@@ -137,6 +139,7 @@ void ballReleased();
 void rollEnded();
 void ballStepped();
 bool drawPicture();
+bool drawFloor();
 void sceneDrawn();
 // The game of a step armed or called with this value: a step of an
 // abandoned game is dropped.
