@@ -58,9 +58,6 @@ public:
         glCallList(list);
         if (useBumpers)
             drawBumpers();
-        // As the written floor leaves it, for what follows with no material
-        // of its own (the aim arrow).
-        useMaterial(gutterMaterial);
         return true;
     }
 
