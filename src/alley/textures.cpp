@@ -160,7 +160,7 @@ Colour cushion(double s, double t)
 
 Textures makeTextures()
 {
-    return {makeTexture(256, 512, approach), makeTexture(256, 128, masking), makeTexture(64, 64, cushion)};
+    return {makeTexture(256, 512, approach), makeTexture(512, 256, masking), makeTexture(64, 64, cushion)};
 }
 
 }  // namespace alley
