@@ -75,8 +75,9 @@ GLuint makeTexture(int width, int height, const Paint& paint)
                 for (double dx : {0.25, 0.75})
                     sum = sum + paint((x + dx) / width, (y + dy) / height);
             const double channels[3] = {sum.r / 4, sum.g / 4, sum.b / 4};
+            unsigned char* pixel = &pixels[((size_t)y * width + x) * 3];
             for (int c = 0; c < 3; c++)
-                pixels[((size_t)y * width + x) * 3 + c] = (unsigned char)std::lround(255 * std::clamp(channels[c], 0.0, 1.0));
+                pixel[c] = (unsigned char)std::lround(255 * std::clamp(channels[c], 0.0, 1.0));
         }
     return upload(width, height, pixels);
 }
