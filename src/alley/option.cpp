@@ -1,6 +1,7 @@
 // option.cpp: the alley through the option door. Everything that never
 // moves is one display list, made with its textures the first time the
-// floor is drawn; the bumpers come and go with the key.
+// floor is drawn; the bumpers come and go with the key, and the meter is
+// kept in sight.
 #include <GL/glut.h>
 
 #include <initializer_list>
@@ -59,6 +60,20 @@ public:
         if (useBumpers)
             drawBumpers();
         return true;
+    }
+
+    // The game draws the meter first, at the eye's near side of the floor
+    // it had in mind; the approach under the eye lies nearer and would
+    // hide it. So it is drawn again over the scene, whole, as the game
+    // shows it over its black.
+    void sceneDrawn() override
+    {
+        glDisable(GL_DEPTH_TEST);
+        glPushMatrix();
+        gluLookAt(0, 0, 1, 0, 0, 0, 0, 1, 0);
+        drawForceMeter();
+        glPopMatrix();
+        glEnable(GL_DEPTH_TEST);
     }
 
 private:
