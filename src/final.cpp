@@ -119,15 +119,17 @@ void drawTurn(const Turn& shown, float fraction)
               camera.look.getDx(), camera.look.getDy(), camera.look.getDz(), 0, 1, 0);
     if (shouldDrawAxes)
         drawAxes();
-    drawFloor();
-    door::drawLayer(Layer::lane);
+    if (!door::drawFloor(shown))
+        drawFloor();
+    door::drawLayer(Layer::lane, shown);
     physics.drawPins(shown, fraction);
     physics.drawBall(shown, fraction);
     glPopMatrix();
 
-    door::drawLayer(Layer::meter);
-    door::drawLayer(Layer::strip);
-    door::drawLayer(Layer::panel);
+    door::drawLayer(Layer::meter, shown);
+    door::drawLayer(Layer::strip, shown);
+    door::drawLayer(Layer::banner, shown);
+    door::drawLayer(Layer::panel, shown);
     glutSwapBuffers();
 }
 

@@ -3,6 +3,7 @@
 
 #include <csignal>
 
+#include "alley/alley.h"
 #include "callouts/callouts.h"
 #include "camera/camera.h"
 #include "command_line.h"
@@ -34,9 +35,11 @@ int main(int argc, char** argv)
         attachOption(smoothOption());
     if (options.playSound)
         attachOption(soundOption());
-    // The player's game has its cameras, its callouts, and its window; last,
-    // so its panels cover what the others draw.
+    // The player's game has the alley around its lane, its cameras, its
+    // callouts, and its window; last, so its panels cover what the others
+    // draw.
     if (playerGame()) {
+        attachOption(alleyOption());
         attachOption(cameraOption());
         attachOption(calloutsOption());
         attachOption(playerWindow(argc, argv));

@@ -128,8 +128,9 @@ void ballReleased() { callEach(&PlayerOption::ballReleased); }
 void rollEnded() { callEach(&PlayerOption::rollEnded); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }
 bool drawPicture() { return firstTakes(&PlayerOption::drawPicture); }
-void drawLayer(Layer layer) { callEach(&PlayerOption::drawLayer, layer); }
+bool drawFloor(const Turn& shown) { return firstTakes(&PlayerOption::drawFloor, shown); }
 void placeCamera(Camera& camera, const Turn& shown) { callEach(&PlayerOption::placeCamera, camera, shown); }
+void drawLayer(Layer layer, const Turn& shown) { callEach(&PlayerOption::drawLayer, layer, shown); }
 int currentGame() { return gameNumber; }
 
 }  // namespace door

@@ -125,8 +125,11 @@ public:
     // Each picture, before the scene is drawn: where the camera stands and
     // looks, starting from the turn's own camera.
     virtual void placeCamera(Camera&, const Turn& /*shown*/) {}
+    // In world coordinates, in place of the written lane and gutters: true
+    // if the option drew the floor and all around it.
+    virtual bool drawFloor(const Turn& /*shown*/) { return false; }
     // Drawing of one layer of every picture.
-    virtual void drawLayer(Layer) {}
+    virtual void drawLayer(Layer, const Turn& /*shown*/) {}
     // As the program exits, in two rounds: every option saves what it keeps,
     // then every option lets its devices go (which may end the process).
     virtual void saveAtExit() {}
@@ -184,7 +187,8 @@ void rollEnded();
 void ballStepped();
 bool drawPicture();
 void placeCamera(Camera& camera, const Turn& shown);
-void drawLayer(Layer layer);
+bool drawFloor(const Turn& shown);
+void drawLayer(Layer layer, const Turn& shown);
 // The game of a step armed or called with this value: a step of an
 // abandoned game is dropped.
 int currentGame();

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "alley/alley.h"
 #include "assets/assets.h"
 #include "bmp_writer.h"
 #include "final.h"
@@ -236,6 +237,11 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
          data.emplace();
          setenv("XDG_DATA_HOME", data->path.c_str(), 1);
          keepScore(true);
+         attachPlayerWindow();
+     }},
+    // The player's game with the alley around its lane.
+    {"alley", [](std::istream&) {
+         attachOption(alleyOption());
          attachPlayerWindow();
      }},
     {"ball", [](std::istream& in) { recordBall(next<int>(in)); }},
@@ -465,6 +471,6 @@ TEST(GoldenReader, RefusesEveryTypo)
 const auto paramName = [](const auto& info) { return std::string(info.param); };
 INSTANTIATE_TEST_SUITE_P(Sessions, GoldenSession,
                          testing::Values("start_and_keys", "meter_and_reset", "orbit", "pins", "ball_steps", "throws",
-                                         "frames", "scored_games", "sheets", "drawings", "smooth", "strip", "pause"),
+                                         "frames", "scored_games", "sheets", "drawings", "smooth", "strip", "pause", "alley"),
                          paramName);
 INSTANTIATE_TEST_SUITE_P(Sessions, SmoothGoldenSession, testing::Values("throws", "scored_games"), paramName);

@@ -57,7 +57,7 @@ class CalloutsOption : public PlayerOption {
         hide(showings);
     }
 
-    void drawLayer(Layer layer) override
+    void drawLayer(Layer layer, const Turn&) override
     {
         if (layer == Layer::banner && shown[0] != '\0')
             drawBanner(shown);

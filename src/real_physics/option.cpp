@@ -164,7 +164,7 @@ public:
     }
 
     RollPhysics* rollPhysics() override { return &roll; }
-    void drawLayer(Layer layer) override { roll.drawLayer(layer); }
+    void drawLayer(Layer layer, const Turn&) override { roll.drawLayer(layer); }
 
 private:
     RealRoll roll;

@@ -109,7 +109,7 @@ class ScoreOption : public PlayerOption {
             freshSheet();
     }
 
-    void drawLayer(Layer layer) override
+    void drawLayer(Layer layer, const Turn&) override
     {
         if (scoring && layer == Layer::strip)
             drawStrip(sheet, bestScore);

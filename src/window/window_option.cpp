@@ -14,7 +14,7 @@ class PlayerWindow : public PlayerOption {
     bool takeSpecialKey(int key) override { return panelSpecialKey(key); }
     bool holdStep(void (*step)(int), int value) override { return holdWhilePanelShown(step, value); }
 
-    void drawLayer(Layer layer) override
+    void drawLayer(Layer layer, const Turn&) override
     {
         if (layer == Layer::strip)
             drawHint();
