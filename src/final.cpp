@@ -102,7 +102,7 @@ void display() { drawTurn(turn, 1); }
 
 void drawTurn(const Turn& shown, float fraction)
 {
-    RollPhysics& physics = rollPhysics();
+    RollPhysics& physics = door::rollPhysics();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
 
@@ -188,7 +188,7 @@ void reset()
     glGetFloatv(GL_MODELVIEW_MATRIX, ballRollMatrix);
     glPopMatrix();
 
-    rollPhysics().setUp(framePart == 0);
+    door::rollPhysics().setUp(framePart == 0);
 }
 
 // Folds the aim into the roll matrix, so the ball's drawn orientation does
@@ -202,7 +202,7 @@ static void releaseBall()
     glMultMatrixf(ballRollMatrix);
     glGetFloatv(GL_MODELVIEW_MATRIX, ballRollMatrix);
     glPopMatrix();
-    rollPhysics().release({ballX, ballZ, ballTheta, ballSpeed, useBumpers});
+    door::rollPhysics().release({ballX, ballZ, ballTheta, ballSpeed, useBumpers});
     door::ballReleased();
     moveBall(door::currentGame());
 }

@@ -68,19 +68,11 @@ bool playerGame() { return attachedCount > 0; }
 
 const Turn& gameTurn() { return turn; }
 
-RollPhysics& rollPhysics()
-{
-    for (int i = 0; i < attachedCount; i++)
-        if (RollPhysics* physics = attached[i]->rollPhysics())
-            return *physics;
-    return writtenRoll();
-}
-
-int pinsStanding() { return rollPhysics().pinsStanding(); }
+int pinsStanding() { return door::rollPhysics().pinsStanding(); }
 
 void showTurn(const Turn& shown, float fraction) { drawTurn(shown, fraction); }
 
-unsigned standingPins() { return rollPhysics().standingPins(); }
+unsigned standingPins() { return door::rollPhysics().standingPins(); }
 
 void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
 
@@ -104,6 +96,14 @@ void newGame()
 }
 
 namespace door {
+
+RollPhysics& rollPhysics()
+{
+    for (int i = 0; i < attachedCount; i++)
+        if (RollPhysics* physics = attached[i]->rollPhysics())
+            return *physics;
+    return writtenRoll();
+}
 
 void placeWindow(WindowPlacement& placement) { callEach(&PlayerOption::placeWindow, placement); }
 

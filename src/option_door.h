@@ -149,8 +149,6 @@ bool playerGame();
 // What the game offers the options.
 // The turn as it stands, read-only.
 const Turn& gameTurn();
-// The physics that rolls: an option's, else the written one.
-RollPhysics& rollPhysics();
 // Pins standing now, by whichever physics rolls.
 int pinsStanding();
 // The same pins as bits: bit i for pin i in rack order.
@@ -175,6 +173,8 @@ void newGame();
 // The game's side of the door: each calls the moment on every attached
 // option in attach order. Options never call these.
 namespace door {
+// The physics that rolls: an option's, else the written one.
+RollPhysics& rollPhysics();
 void placeWindow(WindowPlacement& placement);
 void windowOpened();
 void layOut(SceneLayout& layout);

@@ -217,7 +217,7 @@ void moveBall(int game)
     if (door::holdStep(moveBall, game))
         return;
     door::stepBegins();
-    const bool over = rollPhysics().step(turn);
+    const bool over = door::rollPhysics().step(turn);
     if (over) {
         framePart = (framePart + 1) & 1;
         door::rollEnded();
