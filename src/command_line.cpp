@@ -56,14 +56,17 @@ static void printHelp()
 // Enough of an unknown option to recognise it by, however long it is.
 static const int shownOptionLength = 40;
 
+// A UTF-8 character's lead byte is followed by at most this many 10xxxxxx.
+static const int longestUtf8Tail = 3;
+
 // How much of a longer option to show: shownOptionLength bytes or fewer,
-// never half a UTF-8 character (whose later bytes are all 10xxxxxx).
+// never half a UTF-8 character; bytes that are no UTF-8 are cut anywhere.
 static int shownLength(const char* option)
 {
     int length = shownOptionLength;
-    while (length > 0 && ((unsigned char)option[length] & 0xC0) == 0x80)
+    while (length > shownOptionLength - longestUtf8Tail && ((unsigned char)option[length] & 0xC0) == 0x80)
         length--;
-    return length;
+    return ((unsigned char)option[length] & 0xC0) == 0x80 ? shownOptionLength : length;
 }
 
 // Help or version: a caller reading them must learn when they were lost.

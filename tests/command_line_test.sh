@@ -5,6 +5,7 @@
 # a folder of its own, so its data folder, beside it, holds no floor.bmp, and
 # only a broken ball, never read while the current folder has one.
 set -u
+export LC_ALL=C  # patterns match bytes, UTF-8 or not
 build=$(dirname "$(realpath "$1")") cases=$(realpath "$2")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -20,7 +21,8 @@ while IFS=$'\t' read -r name status display stdout stderr arguments; do
   exec 4>out  # or a pipe whose reading end is closed before the game starts:
   [ "$stdout" = closed ] && mkfifo pipe && exec 3<>pipe 4>pipe 3<&- && rm pipe && stdout='^$'
   [ "$stdout" = full ] && exec 4>/dev/full && stdout='^$'  # or a device that takes nothing
-  timeout 20 env "${keep[@]}" "$game" $arguments >&4 2>err  # a game that plays on fails
+  shut=() && [ "$stdout" = shut ] && shut=(bash -c 'exec "$@" >&-' shut) && stdout='^$'  # or none at all
+  timeout 20 env "${keep[@]}" "${shut[@]}" "$game" $arguments >&4 2>err  # a game that plays on fails
   got=$?
   exec 4>&-
   # Whole outputs, final line ends kept, against patterns whose \n are line ends.
