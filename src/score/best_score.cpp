@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "score/best_file.h"
 #include "score/score.h"
@@ -29,9 +30,10 @@ static const int unreadableBest = noScore - 1;
 // next game's score and at the program's end, and saved by a signal that
 // ends the game meanwhile.
 static int unsaved = noScore;
-// Tries left, one each lockRetryMilliseconds, before it waits for the next
-// game or the program's end.
-static int retriesLeft = 0;
+// When the tries of the latest game's end began, on a clock that never
+// steps back; past lockWaitMilliseconds, the best waits for the next game
+// or the program's end.
+static timespec triesBegan;
 
 // Each kind is told once a run: the player needs to know, not to hear it
 // at every game.
@@ -325,14 +327,17 @@ static BestOffer offer(int score, int waitMilliseconds)
 
 BestOffer offerBestScore(int score)
 {
-    retriesLeft = lockWaitMilliseconds / lockRetryMilliseconds;
+    clock_gettime(CLOCK_MONOTONIC, &triesBegan);
     return offer(score, 0);
 }
 
 BestOffer retryBestScore()
 {
     BestOffer result = offer(noScore, 0);
-    if (result.save == BestSave::waiting && --retriesLeft <= 0) {
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const long tried = (now.tv_sec - triesBegan.tv_sec) * 1000 + (now.tv_nsec - triesBegan.tv_nsec) / 1000000;
+    if (result.save == BestSave::waiting && tried >= lockWaitMilliseconds) {
         complain(lockTrouble, "cannot save the best game yet:", atSignal.lock,
                  "another game holds it; trying again after the next game and at exit");
         result.save = BestSave::postponed;
