@@ -93,7 +93,7 @@ static void drawGameOver()
     snprintf(score, sizeof score, "%d points", sheet.score);
     snprintf(best, sizeof best, newBest ? "A new best game!" : bestScore == noScore ? "No best game saved" : "Best game: %d",
              bestScore);
-    const char* save = bestSave == BestSave::failed ? "It could not be saved"
+    const char* save = bestSave == BestSave::failed ? "This game could not be saved"
                      : bestSave == BestSave::done ? "" : "Not saved yet: another game is saving";
     const char* const lines[] = {score, best, save, "Space: new game"};
     drawPanel("Game over", lines, 4);
