@@ -255,10 +255,10 @@ static void saveAtSignal()
         saved = descriptor >= 0 &&
                 replaceBestFile(descriptor, atSignal.temporary, atSignal.target, atSignal.text, strlen(atSignal.text)) == 0;
     }
-    if (!saved && write(STDERR_FILENO, atSignal.failed, strlen(atSignal.failed)) < 0)
-        return;  // nowhere left to tell
     if (lock >= 0)
         close(lock);
+    if (!saved && write(STDERR_FILENO, atSignal.failed, strlen(atSignal.failed)) < 0)
+        return;  // nowhere left to tell
 }
 
 // SIGHUP, SIGINT or SIGTERM: held while a save is under way, else the
@@ -276,14 +276,18 @@ static void endingSignal(int number)
 }
 
 // Before each save, as a signal may have been set to its default since;
-// one the player has ignored stays ignored.
+// one the player has ignored stays ignored. While one is handled the
+// others wait, so the save at a signal is never begun twice.
 static void catchEndingSignals()
 {
+    static const int ending[] = {SIGHUP, SIGINT, SIGTERM};
     struct sigaction now = {}, caught = {};
     caught.sa_handler = endingSignal;
     caught.sa_flags = SA_RESTART;
     sigemptyset(&caught.sa_mask);
-    for (int number : {SIGHUP, SIGINT, SIGTERM})
+    for (int number : ending)
+        sigaddset(&caught.sa_mask, number);
+    for (int number : ending)
         if (sigaction(number, nullptr, &now) == 0 && now.sa_handler == SIG_DFL)
             sigaction(number, &caught, nullptr);
 }
