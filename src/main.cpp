@@ -18,11 +18,13 @@
 
 int main(int argc, char** argv)
 {
-    prepareStandardStreams();
     // A reader that goes away, as head does, must not end the game: what it
     // would have read is dropped.
     signal(SIGPIPE, SIG_IGN);
+    // Before the streams are made safe: --help must find a closed standard
+    // output closed. It opens nothing.
     const CommandLine options = readCommandLine(&argc, argv);
+    prepareStandardStreams();
     // In the order their moments run: the strip takes its rows before
     // anything else lays out the scene.
     if (options.keepScore)

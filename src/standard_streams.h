@@ -8,5 +8,5 @@
 // they are a pipe or a terminal, an open file description of the game's
 // own that never waits: a line that cannot be written at once (a full
 // pipe, a stopped terminal) is dropped, and the description the shell
-// shares is left as it was. Called first in main.
+// shares is left as it was. Called before main opens anything.
 void prepareStandardStreams();

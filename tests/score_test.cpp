@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -31,14 +32,16 @@ static void play(int score)
         recordBall(score / 20);
 }
 
-// Every file in the data folder but the lock, by name, and what it holds.
+// Every file in the data folder but the lock, by name, and what it holds
+// or, for a link, where it leads.
 static std::string listing(const std::string& folder)
 {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
         if (!entry.is_directory() && entry.path().filename() != "best-score.lock") {
-            std::ifstream in(entry.is_regular_file() ? entry.path() : "");
+            std::ifstream in(entry.is_regular_file() && !entry.is_symlink() ? entry.path() : "");
             names.insert(entry.path().lexically_relative(folder).string() +
+                         (entry.is_symlink() ? "->" + std::filesystem::read_symlink(entry).string() : "") +
                          (in ? "=" + std::string(std::istreambuf_iterator<char>(in), {}) : ""));
         }
     std::string text;
@@ -88,7 +91,8 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
         const char* path;  // made in the data folder before the games: S_IFREG holding text
         mode_t kind;       // (| 0200: which the first game, played by nobody, cannot read),
         std::string text;  // S_IFIFO, S_IFDIR holding a file beside a best-score.unreadable
-                           // (both holding text), or 0 for none
+                           // (both holding text), S_IFLNK to synced/best, which holds text
+                           // if any, or 0 for none
         int first, second;
         bool racing;
         long sizeLimit;    // for the first game's files; -1 for none
@@ -117,13 +121,20 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
          "Game over: 80 points, best game 200\nGame over: 0 points, best game 80\n", movedAside("Permission denied"), keptAs("=200\n")},
         {"bowling/best-score", S_IFREG, "200\r\n", 80, 0, false, -1, keptBetter, "", "bowling/best-score=200\r\n "},
         {"bowling/best-score", S_IFREG, "200\n\n", 80, 0, false, -1, keptBetter, "", "bowling/best-score=200\n\n "},
-        {"bowling", S_IFREG, "a plain file\n", 80, 0, false, -1,
-         "Game over: 80 points, best game 80\nGame over: 0 points, best game 0\n",
+        {"bowling", S_IFREG, "a plain file\n", 80, 0, false, -1, "Game over: 80 points, not saved\nGame over: 0 points, not saved\n",
          "bowling: cannot save the best game: %1$s/bowling/best-score.lock: Not a directory\n"
          "bowling: cannot save the best game: %1$s/bowling/best-score.lock: Not a directory\n", "bowling=a plain file\n "},
         {"bowling/best-score", S_IFREG, "60\n", 80, 0, false, 2,
-         "Game over: 80 points, best game 80\nGame over: 0 points, best game 60\n",
-         "bowling: cannot save the best game in %1$s/bowling: short write\n", "bowling/best-score=60\n "},
+         "Game over: 80 points, best game 60, not saved\nGame over: 0 points, best game 60\n",
+         "bowling: cannot save the best game in %1$s/bowling: File too large\n", "bowling/best-score=60\n "},
+        {"bowling/best-score", S_IFLNK, "10\n", 80, 0, false, -1, kept, "", "bowling/best-score->../synced/best synced/best=80\n "},
+        {"bowling/best-score", S_IFLNK, "", 80, 0, false, -1, kept, "", "bowling/best-score->../synced/best synced/best=80\n "},
+        {"bowling/best-score.lock", S_IFLNK, "", 80, 0, false, -1, "Game over: 80 points, not saved\nGame over: 0 points, not saved\n",
+         "bowling: cannot save the best game: %1$s/bowling/best-score.lock: not a regular file\n"
+         "bowling: cannot save the best game: %1$s/bowling/best-score.lock: not a regular file\n", ""},
+        {"bowling/best-score.a9Zx0Q", S_IFREG, "4", 80, 0, false, -1, kept, "", "bowling/best-score=80\n "},
+        {"bowling/best-score.a9Zx0Q", S_IFREG, "not a save of ours\n", 80, 0, false, -1, kept, "",
+         "bowling/best-score.a9Zx0Q=not a save of ours\n bowling/best-score=80\n "},
         {"bowling/best-score", S_IFREG, "10\n", 40, 20, true, -1,
          "Game over: 40 points, best game 40\nGame over: 20 points, best game 40\n", "", "bowling/best-score=40\n "},
         {"bowling/best-score", S_IFREG, "10\n", 20, 40, true, -1,
@@ -144,6 +155,12 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
             chmod(data.path.c_str(), 0755), chmod((data / "bowling").c_str(), 0777), chmod((data / c.path).c_str(), 0200);
         if (c.kind == S_IFIFO) {
             ASSERT_EQ(mkfifo((data / c.path).c_str(), 0600), 0);
+        }
+        if (c.kind == S_IFLNK) {
+            std::filesystem::create_directories(data / "synced");
+            std::filesystem::create_symlink("../synced/best", data / c.path);
+            if (!c.text.empty())
+                std::ofstream(data / "synced/best") << c.text;
         }
         setenv("XDG_DATA_HOME", data.path.c_str(), 1);
         testing::internal::CaptureStderr();
@@ -171,17 +188,13 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
 }
 
 // A game of 40 ends elsewhere over a best of 10 while this test holds the
-// lock, until the game gives up or (by the clock; no outcome depends on it)
-// as it starts to wait; then saves held, lets go, and the game goes on.
-TEST(BestScore, LockHeldTooLongDelaysTheSaveAndLosesNothing)
+// lock: its end is told at once, and its tries go on until the lock is let
+// go or for two seconds, when it waits for its end; the best held then is
+// never lowered.
+TEST(BestScore, LockHeldNeverHoldsUpTheGameAndLosesNothing)
 {
-    struct Case { bool heldUntilGivenUp; int held; bool thenExits; const char* out; const char* after; };
-    const Case cases[] = {
-        {false, 60, false, "Game over: 40 points, best game 60\nGame over: 0 points, best game 60\n", "60"},
-        {true, 30, false, "Game over: 40 points, best game 40\nGame over: 0 points, best game 40\n", "40"},
-        {true, 30, true, "Game over: 40 points, best game 40\n", "40"},
-        {true, 60, true, "Game over: 40 points, best game 40\n", "60"},
-    };
+    struct Case { bool heldUntilGivenUp; int held; const char* after; };
+    const Case cases[] = {{false, 60, "60"}, {true, 30, "40"}, {true, 60, "60"}};
     for (const Case& c : cases) {
         const std::string name = "case " + std::to_string(&c - cases);
         ScratchFolder data;
@@ -192,18 +205,45 @@ TEST(BestScore, LockHeldTooLongDelaysTheSaveAndLosesNothing)
         ASSERT_EQ(flock(lock, LOCK_EX), 0);
         const Steps ready, go;
         const Ended game = elsewhere([&] {
-            close(lock), keepScore(true), ready.there();  // about to end its game
-            play(40), ready.there(), go.await();
-            c.thenExits ? attachOption(scoreOption()), exit(0) : play(0);  // the latter with no offer at exit
+            close(lock), keepScore(true), attachOption(scoreOption()), play(40), ready.there();
+            while (retryBestScore().save == BestSave::waiting)
+                usleep(20000);
+            ready.there(), go.await(), exit(0);
         }, [&](pid_t) {
-            ready.await(), c.heldUntilGivenUp ? ready.await() : (void)usleep(100000);
-            std::ofstream(data / "bowling/best-score") << c.held << "\n";
-            close(lock), go.there();
+            const auto started = std::chrono::steady_clock::now();
+            ready.await();
+            EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << name;
+            for (bool last : {false, true}) {
+                if (c.heldUntilGivenUp == last)
+                    std::ofstream(data / "bowling/best-score") << c.held << "\n", close(lock);
+                if (!last)
+                    ready.await();
+            }
+            go.there();
         });
-        EXPECT_EQ(game.out, c.out) << name;
+        EXPECT_EQ(game.out, "Game over: 40 points, best game 40, not saved yet\n") << name;
         EXPECT_EQ(game.err, c.heldUntilGivenUp ? "bowling: cannot save the best game yet: " + data.path + "/bowling/"
                       "best-score.lock: another game holds it; trying again after the next game and at exit\n" : "") << name;
         EXPECT_EQ(listing(data.path), "bowling/best-score=" + std::string(c.after) + "\n ") << name;
+    }
+}
+
+// A game whose best waits for another game's lock, ended by a signal: the
+// best is saved as the lock is let go, then the signal ends the game.
+TEST(BestScore, WaitingBestSavedAsASignalEndsTheGame)
+{
+    for (int number : {SIGTERM, SIGHUP}) {
+        ScratchFolder data;
+        std::filesystem::create_directory(data / "bowling");
+        std::ofstream(data / "bowling/best-score") << "10\n";
+        setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+        const int lock = open((data / "bowling/best-score.lock").c_str(), O_RDWR | O_CREAT, 0600);
+        ASSERT_EQ(flock(lock, LOCK_EX), 0);
+        const Steps ready;
+        const Ended game = elsewhere([&] { close(lock), signal(number, SIG_DFL), keepScore(true), play(40), ready.there(), pause(); },
+                                     [&](pid_t pid) { ready.await(), kill(pid, number), usleep(100000), close(lock); });
+        EXPECT_TRUE(WIFSIGNALED(game.status) && WTERMSIG(game.status) == number) << strsignal(number);
+        EXPECT_EQ(listing(data.path), "bowling/best-score=40\n ") << strsignal(number);
     }
 }
 

@@ -25,7 +25,14 @@ void init_tex();
 // one line saying why: a bad picture, or one larger than the renderer takes.
 void LoadTexture(const char* filename, int name);
 
+// Why the picture cannot be read, in one line, or nullptr where it can:
+// what opening the name says, else what ImageLoad would. Prints nothing.
+// Valid until the next call.
+const char* imageTrouble(const char* filename);
+
 // The name itself where it exists in the current folder, else the picture
 // of that name in the game's data folder where that exists, else the name.
-// The path stays valid until the next call.
+// A picture in the current folder that cannot be read gives way to a good
+// one in the data folder, and standard error says why. The path stays
+// valid until the next call.
 const char* picturePath(const char* filename);

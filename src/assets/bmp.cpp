@@ -1,10 +1,13 @@
 // bmp.cpp: a small reader for uncompressed 24-bit Windows bitmaps. Every size
 // in a header is checked before it is trusted, and every failure prints one
 // line and closes the file in the same place.
+#include <climits>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "assets/assets.h"
 #include "regular_file.h"
@@ -29,12 +32,15 @@ static unsigned int getint(FILE* file)
     return b0 + b1 * 256u + b2 * 65536u + b3 * 16777216u;
 }
 
+// What the last picture that could not be read says, as ImageLoad prints it.
+static char trouble[PATH_MAX + 128];
+
 __attribute__((format(printf, 3, 4)))
 static int fail(FILE* file, Image* image, const char* format, ...)
 {
     va_list arguments;
     va_start(arguments, format);
-    vprintf(format, arguments);
+    vsnprintf(trouble, sizeof trouble, format, arguments);
     va_end(arguments);
     free(image->data);
     image->data = nullptr;
@@ -63,13 +69,14 @@ static bool readRows(FILE* file, Image* image, uint32_t rowBytes, uint32_t padde
     return true;
 }
 
-int ImageLoad(const char* filename, Image* image)
+// ImageLoad without a word: 0 with its message in trouble.
+static int readImage(const char* filename, Image* image)
 {
     image->data = nullptr;
     // Anything but a regular file counts as missing: a FIFO would hang the game.
     FILE* file = openRegularFile(filename);
     if (!file) {
-        printf("File Not Found : %s\n", filename);
+        snprintf(trouble, sizeof trouble, "File Not Found : %s\n", filename);
         return 0;
     }
 
@@ -122,4 +129,28 @@ int ImageLoad(const char* filename, Image* image)
     }
     fclose(file);
     return 1;
+}
+
+int ImageLoad(const char* filename, Image* image)
+{
+    if (readImage(filename, image))
+        return 1;
+    fputs(trouble, stdout);
+    return 0;
+}
+
+const char* imageTrouble(const char* filename)
+{
+    errno = 0;
+    FILE* file = openRegularFile(filename);
+    if (!file)
+        return errno ? strerror(errno) : "not a regular file";
+    fclose(file);
+    Image image;
+    if (!readImage(filename, &image)) {
+        trouble[strcspn(trouble, "\n")] = '\0';
+        return trouble;
+    }
+    free(image.data);
+    return nullptr;
 }

@@ -1,7 +1,8 @@
 // picture_path.cpp: where a picture is read from. The current folder comes
-// first, as it always did; a picture not there is looked for in the data
-// folder found from the game's own executable, so the installed game starts
-// from any folder and a build runs in place from anywhere. Plain C calls on
+// first, as it always did; a picture not there, or one there that cannot
+// be read, is looked for in the data folder found from the game's own
+// executable, so the installed game starts from any folder and a build
+// runs in place from anywhere. Plain C calls on
 // fixed buffers, like the rest of the game.
 #include <limits.h>
 #include <stdlib.h>
@@ -36,16 +37,27 @@ static void findDataFolder(char folder[PATH_MAX])
 
 const char* picturePath(const char* filename)
 {
-    if (access(filename, F_OK) == 0)
-        return filename;
     static char folder[PATH_MAX];
     static bool looked = false;
     if (!looked)
         findDataFolder(folder);
     looked = true;
     static char installed[PATH_MAX];
-    if (folder[0] && snprintf(installed, sizeof installed, "%s%s", folder, filename) < (int)sizeof installed &&
-        access(installed, F_OK) == 0)
-        return installed;
-    return filename;  // found nowhere: failing on this name says so as before
+    const bool besideGame = folder[0] &&
+        snprintf(installed, sizeof installed, "%s%s", folder, filename) < (int)sizeof installed &&
+        access(installed, F_OK) == 0;
+    if (access(filename, F_OK) != 0)
+        return besideGame ? installed : filename;  // found nowhere: failing on this name says so as before
+    if (!besideGame)
+        return filename;
+    // Both there: the one in the current folder, unless only the other serves.
+    const char* trouble = imageTrouble(filename);
+    if (!trouble)
+        return filename;
+    char why[PATH_MAX + 128];
+    snprintf(why, sizeof why, "%s", trouble);  // before the next call overwrites it
+    if (imageTrouble(installed))
+        return filename;
+    fprintf(stderr, "bowling: cannot use %s in the start folder: %s; using %s\n", filename, why, installed);
+    return installed;
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "overlay/overlay.h"
+#include "score/best_file.h"
 #include "score/score.h"
 
 static bool scoring = false;
@@ -16,7 +17,10 @@ static ScoreSheet sheet = scoreSheet(balls, 0);
 static int bestScore = noScore;
 static int pinsAtRelease = 0;
 static bool gameOverShown = false;  // the panel, until Space
-static bool newBest = false;        // the game just over beat every one before
+static int endedScore = noScore;    // the game just over: its score,
+static int bestBefore = noScore;    // the best before it,
+static BestSave bestSave = BestSave::done;  // where its save stands
+static bool newBest = false;        // and whether it beat every one before, saved or soon
 
 static void freshSheet()
 {
@@ -33,6 +37,17 @@ void keepScore(bool on)
     showStripBand(StripBand::sheet, on);
 }
 
+// Another game may have saved a better one since this one started; a best
+// waiting for another game's lock still counts for this run, one that
+// could not be saved does not.
+static void tellBest(BestOffer offer)
+{
+    bestSave = offer.save;
+    const bool saving = bestSave == BestSave::waiting || bestSave == BestSave::postponed;
+    newBest = bestSave != BestSave::failed && endedScore > bestBefore && endedScore >= offer.best;
+    bestScore = std::max({bestBefore, offer.best, saving ? endedScore : noScore});
+}
+
 void recordBall(int pinsDown)
 {
     // A finished sheet stays up until the next game's first ball is in.
@@ -42,15 +57,28 @@ void recordBall(int pinsDown)
     sheet = scoreSheet(balls, ballCount);
     if (!sheet.gameOver)
         return;
-    // Another game may have saved a better one since this one started; a
-    // best that could not be saved still counts for this run.
-    const int bestNow = offerBestScore(sheet.score);
-    newBest = sheet.score > bestScore && sheet.score >= bestNow;
-    bestScore = std::max(bestScore, bestNow);
+    endedScore = sheet.score;
+    bestBefore = bestScore;
+    tellBest(offerBestScore(sheet.score));
     gameOverShown = true;
-    printf("Game over: %d points, best game %d\n", sheet.score, bestScore);
+    // Told at once, even while the save waits for another game.
+    if (bestScore == noScore)
+        printf("Game over: %d points, not saved\n", sheet.score);
+    else
+        printf("Game over: %d points, best game %d%s\n", sheet.score, bestScore,
+               bestSave == BestSave::failed ? ", not saved" : bestSave == BestSave::done ? "" : ", not saved yet");
     fflush(stdout);  // the player may be reading through a pipe
     endFrame();  // the new game starts on a full rack
+}
+
+// Tries again while another game holds the lock, never making the game
+// wait.
+static void retrySave(int)
+{
+    tellBest(retryBestScore());
+    if (bestSave == BestSave::waiting)
+        glutTimerFunc(lockRetryMilliseconds, retrySave, 0);
+    glutPostRedisplay();
 }
 
 const ScoreSheet* currentSheet()
@@ -62,8 +90,11 @@ static void drawGameOver()
 {
     char score[32], best[32];
     snprintf(score, sizeof score, "%d points", sheet.score);
-    snprintf(best, sizeof best, newBest ? "A new best game!" : "Best game: %d", bestScore);
-    const char* const lines[] = {score, best, "", "Space: new game"};
+    snprintf(best, sizeof best, newBest ? "A new best game!" : bestScore == noScore ? "No best game saved" : "Best game: %d",
+             bestScore);
+    const char* save = bestSave == BestSave::failed ? "This game could not be saved"
+                     : bestSave == BestSave::done ? "" : "Not saved yet: another game is saving";
+    const char* const lines[] = {score, best, save, "Space: new game"};
     drawPanel("Game over", lines, 4);
 }
 
@@ -98,8 +129,11 @@ class ScoreOption : public PlayerOption {
 
     void rollEnded() override
     {
-        if (scoring)
-            recordBall(pinsAtRelease - pinsStanding());
+        if (!scoring)
+            return;
+        recordBall(pinsAtRelease - pinsStanding());
+        if (sheet.gameOver && bestSave == BestSave::waiting)
+            glutTimerFunc(lockRetryMilliseconds, retrySave, 0);
     }
 
     // The abandoned game's balls are forgotten, never saved.

@@ -46,12 +46,25 @@ void drawStrip(const ScoreSheet& sheet, int best);
 // on, and never ends the game: a bad file, or anything but a regular file,
 // reads as noScore, and a save that fails leaves the game going.
 int readBestScore();
-// A finished game's score: under a lock that every game on the folder
-// takes, the file is read again and replaced only if score beats it; where
-// it cannot be read, it is moved aside first. A lock that another game
-// keeps for two seconds is given up: the score then waits for the next
-// offer, which takes the better of the two. Returns the best game now,
-// score included.
-int offerBestScore(int score);
-// At the program's end: a best still waiting for the lock, offered again.
+
+// Where an offered score stands: in the file (or beaten by it), waiting
+// for another game's lock (try again in lockRetryMilliseconds), postponed
+// to the next game's end and the program's, or not saved at all.
+enum class BestSave { done, waiting, postponed, failed };
+struct BestOffer {
+    int best;  // the best game the file holds, noScore where none can be read
+    BestSave save;
+};
+// A finished game's score, never waiting: under a lock that every game on
+// the folder takes, the file is read again and replaced only if score
+// beats it; where it cannot be read, it is moved aside first. While
+// another game holds the lock, the score waits for retryBestScore, the
+// next offer, which takes the better of the two, or the program's end; a
+// signal that ends the game meanwhile saves it first.
+BestOffer offerBestScore(int score);
+// The waiting score offered again, never waiting; postponed after two
+// seconds of tries.
+BestOffer retryBestScore();
+// At the program's end: a best still waiting, offered again, waiting two
+// seconds at most for the lock.
 void offerUnsavedBest();
