@@ -22,6 +22,8 @@ static const int settledSteps = 60;           // everything still for 0.25 s
 static const int stepsAfterPit = 3 * 240;     // 3 s after the ball drops into the pit
 static const int longestRoll = 20 * 240;
 static const btScalar gravity = -9.81f;
+// The ball's centre no higher than this over its radius: it touches the lane.
+static const btScalar onLaneTolerance = 0.002f;
 
 // Every body's place in the world's bookkeeping.
 enum Slot { ballSlot = pinCount, laneSlot, gutterSlot, kickbackSlot, pitSlot, bumperSlot, slotCount };
@@ -37,6 +39,8 @@ struct LaneWorld::Simulation {
     int steps = 0;
     int stillSteps = 0;
     int ballInPitAt = -1;  // the step it dropped, or -1
+    OilOnBall oilOnBall;
+    bool ballTouched[pinCount] = {};
     float lastImpulse[slotCount][slotCount] = {};
 
     ~Simulation()
@@ -62,7 +66,7 @@ static btVector3 rollingSpin(const btVector3& velocity)
 // A bowler's spin: about 300 turns a minute, about an axis turned from the
 // rolling one towards the direction of travel as far as the hook asks.
 static const double spinRate = 30;           // rad/s
-static const double strongestAxisTurn = 30;  // degrees
+static const double strongestAxisTurn = 45;  // degrees
 
 Launch bowled(double x, double angleDegrees, double speed, double hook)
 {
@@ -197,6 +201,7 @@ void LaneWorld::rebuild(const bool onLane[pinCount], const btTransform places[pi
 
     const btScalar laneMiddle = (laneStart + btScalar(pitEdgeZ)) / 2;
     addStatic(world, next->bodies[laneSlot], laneShape, btVector3(0, laneBottom / 2, laneMiddle), Surface::lane);
+    next->bodies[laneSlot]->setUserPointer(&oilMap);
     addStatic(world, next->bodies[gutterSlot], gutterShape, btVector3(0, 0, 0), Surface::gutter);
     addStatic(world, next->bodies[kickbackSlot], kickbackShape, btVector3(0, 0, 0), Surface::kickback);
     addStatic(world, next->bodies[pitSlot], pitShape, btVector3(0, 0, 0), Surface::pit);
@@ -297,6 +302,7 @@ void LaneWorld::step()
     s.world.stepSimulation(btScalar(stepSeconds), 0);
     s.steps++;
     noteKnocks();
+    wearOil();
     // What has dropped into the pit leaves the world: it costs nothing more
     // and the roll need not wait for it to settle.
     bool allStill = true;
@@ -339,6 +345,8 @@ void LaneWorld::noteKnocks()
             impulse[a][b] += applied;
             weighted[a][b] += point.getPositionWorldOnA() * applied;
         }
+        if (b == ballSlot && a < pinCount && impulse[a][b] > 0)
+            s.ballTouched[a] = true;
     }
     lastKnocks.clear();
     for (int a = 0; a < slotCount; a++)
@@ -352,6 +360,19 @@ void LaneWorld::noteKnocks()
             }
             s.lastImpulse[a][b] = impulse[a][b];
         }
+}
+
+// The ball on the lane wipes the oil under it as it rolls.
+void LaneWorld::wearOil()
+{
+    Simulation& s = *simulation;
+    const btRigidBody* ball = s.bodies[ballSlot].get();
+    if (!ball || s.inPit[ballSlot])
+        return;
+    const btVector3 centre = ball->getCenterOfMassPosition();
+    const bool onLane = centre.y() <= btScalar(ballRadius) + onLaneTolerance && std::fabs(centre.x()) <= laneHalfWidth;
+    if (onLane)
+        oilMap.rollOver(centre.x(), centre.z(), s.oilOnBall);
 }
 
 bool LaneWorld::rollOver() const
@@ -392,6 +413,11 @@ int LaneWorld::pinsStanding() const
 btTransform LaneWorld::pinPlace(int pin) const
 {
     return simulation->bodies[pin]->getCenterOfMassTransform() * pinShape.bodyFromFoot();
+}
+
+bool LaneWorld::ballTouched(int pin) const
+{
+    return simulation->ballTouched[pin];
 }
 
 bool LaneWorld::ballOnLane() const

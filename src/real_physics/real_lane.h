@@ -11,8 +11,6 @@ namespace real {
 inline constexpr double headPinZ = -18.29;
 inline constexpr double pitEdgeZ = headPinZ - 0.868;
 inline constexpr double laneHalfWidth = 0.525;
-// Oil covers the front two thirds; behind it the lane is dry.
-inline constexpr double oilEndZ = headPinZ * 2 / 3;
 
 // The gutters: channels 0.235 m wide and 0.048 m deep, so a ball in one
 // passes clear of the corner pins.
