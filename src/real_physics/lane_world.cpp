@@ -284,6 +284,12 @@ void LaneWorld::release(const Launch& launch, bool bumpers)
     rebuild(onLane, places, &launch, bumpers);
 }
 
+// Over the lane or its deck, not yet past the pit's edge.
+static bool overDeck(const btRigidBody& body)
+{
+    return body.getCenterOfMassPosition().z() >= btScalar(pitEdgeZ);
+}
+
 // Below the deck: in the pit, where nothing can reach the deck again.
 static bool dropped(const btRigidBody& body)
 {
@@ -345,7 +351,7 @@ void LaneWorld::noteKnocks()
             impulse[a][b] += applied;
             weighted[a][b] += point.getPositionWorldOnA() * applied;
         }
-        if (b == ballSlot && a < pinCount && impulse[a][b] > 0)
+        if (b == ballSlot && a < pinCount && impulse[a][b] > 0 && !s.inPit[ballSlot] && overDeck(*s.bodies[b]))
             s.ballTouched[a] = true;
     }
     lastKnocks.clear();

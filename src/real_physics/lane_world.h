@@ -70,7 +70,7 @@ public:
     bool ballOnLane() const;
     btTransform ballPlace() const;
     const std::vector<Knock>& knocks() const { return lastKnocks; }
-    // The ball has touched this pin in the roll so far.
+    // The ball has touched this pin on the deck in the roll so far.
     bool ballTouched(int pin) const;
 
     // The oil as the balls so far have left it. A new game lays a fresh
