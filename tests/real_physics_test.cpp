@@ -15,6 +15,7 @@
 
 #include <unistd.h>
 
+#include "real_physics/release_speed.h"
 #include "real_physics/roll_figures.h"
 
 using namespace real;
@@ -298,6 +299,23 @@ TEST(RealPhysics, KnocksComeFromContacts)
     EXPECT_GE(knocks[(int)Surface::pin][(int)Surface::pin], 5);
     EXPECT_GE(knocks[(int)Surface::lane][(int)Surface::pin], 5);
     EXPECT_LT((firstBallPin - btVector3(0.0605f * 0.5f, 0.11f, btScalar(headPinZ))).length(), 0.08f);
+}
+
+// The meter read at any moment: up at an even pace and down again, and two
+// presses 3 ms apart throw balls more than a hundredth of a m/s apart.
+TEST(RealPhysics, TheMeterGivesTheSpeedBetweenItsSteps)
+{
+    const double step = release::sweepSeconds / 4;
+    const double quarter = (release::fastestBall - release::slowestBall) / 4;
+    const struct {
+        double seconds, speed;
+    } reads[] = {{0, release::slowestBall}, {step, release::slowestBall + quarter},
+                 {3 * step, release::fastestBall - quarter}, {4 * step, release::fastestBall},
+                 {5 * step, release::fastestBall - quarter}, {8 * step, release::slowestBall}, {-1, release::slowestBall}};
+    for (const auto& read : reads)
+        EXPECT_NEAR(release::speedAt(read.seconds), read.speed, 1e-9) << "at " << read.seconds << " s";
+    for (double seconds : {0.0, 0.3123, 0.69, 0.9, 1.37})
+        EXPECT_GT(std::fabs(release::speedAt(seconds + 0.003) - release::speedAt(seconds)), 0.01) << "at " << seconds;
 }
 
 // A hook from the foul line and a second ball at what it left: pins down,
