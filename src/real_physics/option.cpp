@@ -83,6 +83,9 @@ public:
         older = newer = LaneSnapshot::of(lane);
     }
 
+    // A new game starts on a freshly oiled lane.
+    void layFreshOil() { lane.layOil(OilMap()); }
+
     void drawPins() override { drawPinsBetween(older, newer, pictureFraction, foulLineZ); }
 
     void drawBall() override
@@ -139,6 +142,8 @@ public:
     }
 
     RollPhysics* rollPhysics() override { return &roll; }
+
+    void gameRestarted() override { roll.layFreshOil(); }
 
 private:
     RealRoll roll;
