@@ -55,7 +55,7 @@ static int boardAt(double x)
     return std::clamp(int(std::floor((laneHalfWidth - x) / OilMap::boardWidth)), 0, OilMap::boards - 1);
 }
 
-OilMap::OilMap() : oil(boards * rows)
+OilMap::OilMap()
 {
     for (int row = 0; row < rows; row++)
         for (int board = 0; board < boards; board++)

@@ -4,7 +4,7 @@
 // of it further down, so the lane changes as it is played.
 #pragma once
 
-#include <vector>
+#include <array>
 
 #include "real_physics/real_lane.h"
 
@@ -37,5 +37,5 @@ public:
     bool operator!=(const OilMap& other) const { return oil != other.oil; }
 
 private:
-    std::vector<float> oil;  // row by row from the foul line, boards from +x
+    std::array<float, boards * rows> oil;  // row by row from the foul line, boards from +x
 };
