@@ -132,13 +132,10 @@ TEST(RealPhysics, AHookBreaksWhereTheOilEndsAndEntersThePocket)
 {
     LaneWorld lane;
     const RollFigures hook = rollAndRead(lane, typicalHook());
-    EXPECT_GE(hook.breakpointBoard, 5);
-    EXPECT_LE(hook.breakpointBoard, 12);
-    EXPECT_GE(hook.breakpointFeet, 35);
-    EXPECT_LE(hook.breakpointFeet, 45);
+    EXPECT_NEAR(hook.breakpointBoard, 8.5, 3.5);
+    EXPECT_NEAR(hook.breakpointFeet, 40, 5);
     EXPECT_NEAR(hook.entryBoard, 17.5, 1.5);
-    EXPECT_GE(hook.entryDegrees, 3.5);
-    EXPECT_LE(hook.entryDegrees, 6.5);
+    EXPECT_NEAR(hook.entryDegrees, 5, 1.5);
 
     lane.rack();
     const RollFigures straight = rollAndRead(lane, bowled(0.2, 0, 8, 0));
@@ -192,7 +189,6 @@ TEST(RealPhysics, ABallWipesItsTrackAndCarriesOilDown)
         EXPECT_EQ(lane.oil().at(track - aside, z), fresh.at(track - aside, z)) << "at " << z;
         EXPECT_EQ(lane.oil().at(track + aside, z), fresh.at(track + aside, z)) << "at " << z;
     }
-    EXPECT_EQ(fresh.at(track, -13.5), 0);
     EXPECT_GT(lane.oil().at(track, -13.5), 0);
     EXPECT_EQ(lane.oil().at(track + aside, -13.5), 0);
 }
@@ -205,9 +201,8 @@ TEST(RealPhysics, PocketHitsCarryAndSettleAsOnARealLane)
     LaneWorld lane;
     std::mt19937 random(7);
     auto uniform = [&random](double low, double high) { return low + (high - low) * (random() >> 8) / double(1 << 24); };
-    const int throws = 10;
     int strikes = 0;
-    for (int i = 0; i < throws; i++) {
+    for (int i = 0; i < 10; i++) {
         lane.rack();
         const double x = 2.5 * OilMap::boardWidth + uniform(-OilMap::boardWidth, OilMap::boardWidth);
         lane.release(atThePins(x, 6, uniform(7, 8)));
