@@ -9,15 +9,16 @@
 #include "lane_geometry.h"
 #include "real_physics/lane_to_scene.h"
 #include "real_physics/lane_world.h"
+#include "real_physics/roll_figures.h"
 
 static const float startZ = 0.52f;  // where the ball waits, in the scene
 
 // The ball's scene places at each physics step until it nears the pit;
 // impact, the step of its first knock on a pin, or 0.
-static std::vector<Vector3D> recordedRoll(double x, double degrees, double hook, size_t& impact)
+static std::vector<Vector3D> recordedRoll(const Launch& launch, size_t& impact)
 {
     LaneWorld lane;
-    lane.release(bowled(x, degrees, 8.0, hook));
+    lane.release(launch);
     std::vector<Vector3D> places;
     for (impact = 0; !lane.rollOver() && lane.ballPlace().getOrigin().z() > real::headPinZ - 1;) {
         lane.step();
@@ -63,10 +64,10 @@ TEST(Camera, FollowsTheBallWithoutJumpsAndFillsThePictureWithTheRackAtImpact)
     const Camera bowler = {Vector3D(0, 1, 1), Vector3D(0, 0, 0)};
     for (double hook : {1.0, -1.0}) {  // into the pocket, into the left gutter
         size_t impact;
-        std::vector<Vector3D> ball = recordedRoll(hook * 0.3, -1.0, hook, impact);
+        std::vector<Vector3D> ball = recordedRoll(hook > 0 ? typicalHook() : bowled(-0.3, -1.0, 8.0, -1.0), impact);
         EXPECT_EQ(impact > 0, hook > 0);
         for (double aspect : {1.0, 1.4, 1.9}) {
-            const double halfWide = std::tan(M_PI / 6) * aspect;
+            const double halfWide = std::tan(pi / 6) * aspect;
             Camera last = followCamera(bowler, 0, startZ, startZ, halfWide);
             EXPECT_EQ((last.eye - bowler.eye).magnitude() + (last.look - bowler.look).magnitude(), 0);
             Vector3D lastStep;

@@ -1,9 +1,13 @@
 // real_physics_test.cpp: the rigid-body lane of --real-physics: racked pins
-// that stand, pins that fall when hit and are never passed through, knocks
-// where things meet, and rolls that repeat bit for bit.
+// that stand, pins that fall when hit and are never passed through, a hook,
+// pocket hits and oil that wears as on a real lane, knocks where things
+// meet, and rolls that repeat bit for bit.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
+#include <deque>
+#include <random>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -13,6 +17,8 @@
 
 #include "real_physics/lane_world.h"
 #include "vector3d.h"
+#include "real_physics/release_speed.h"
+#include "real_physics/roll_figures.h"
 
 using namespace real;
 
@@ -56,18 +62,23 @@ static bool rollWithoutPassingThrough(LaneWorld& lane, const Launch& launch)
     return clear;
 }
 
-TEST(RealPhysics, RackedPinsStandStillWhileAGutterBallGoesBy)
+TEST(RealPhysics, RackedPinsStandStillWhileAGutterBallGoesByDownInTheGutter)
 {
     LaneWorld lane;
     btTransform racked[pinCount];
     for (int pin = 0; pin < pinCount; pin++)
         racked[pin] = lane.pinPlace(pin);
     lane.release(bowled(0.45, 2, 8, 0));
+    double lowest = ballRadius;  // the ball's lowest point in the gutter, beside the pins
     for (int step = 0; step < 10 * 240; step++) {
         lane.step();
         for (const Knock& knock : lane.knocks())
             ASSERT_NE(knock.first, Surface::pin) << "at step " << step;
+        const btVector3 ball = lane.ballPlace().getOrigin();
+        if (ball.z() < headPinZ && ball.z() > pitEdgeZ)
+            lowest = std::min(lowest, double(ball.y()) - ballRadius);
     }
+    EXPECT_LT(lowest, -0.03) << "a gutter 4.8 cm deep";
     // Woken as the ball passes, a pin may settle by a fraction of a millimetre.
     for (int pin = 0; pin < pinCount; pin++) {
         EXPECT_LT((lane.pinPlace(pin).getOrigin() - racked[pin].getOrigin()).length(), 0.001) << "pin " << pin;
@@ -77,9 +88,9 @@ TEST(RealPhysics, RackedPinsStandStillWhileAGutterBallGoesBy)
 }
 
 // Seeded throws across the rack, from a light ball to a fast one: none
-// goes through a pin, and a pocket hit carries at least seven. The roll
-// ends with the count settled, and the sweep takes the pins down and
-// leaves the standing ones exactly where they stand for the next ball.
+// goes through a pin, and a pocket hit carries at least seven. The sweep
+// takes the pins down and leaves the standing ones exactly where they
+// stand for the next ball.
 TEST(RealPhysics, HitsFellPinsAndNeverPassThroughOne)
 {
     struct Throw {
@@ -100,11 +111,6 @@ TEST(RealPhysics, HitsFellPinsAndNeverPassThroughOne)
         const int standing = lane.pinsStanding();
         EXPECT_GE(pinCount - standing, t.leastFelled) << name;
 
-        LaneWorld settled;  // the same roll, a second longer
-        settled.release(atThePins(t.x, t.entryDegrees, t.speed));
-        for (int step = 0; step < lane.secondsRolled() * 240 + 240; step++)
-            settled.step();
-        EXPECT_EQ(settled.pinsStanding(), standing) << name << ": ended before the count settled";
 
         bool stood[pinCount];
         btTransform places[pinCount];
@@ -121,34 +127,114 @@ TEST(RealPhysics, HitsFellPinsAndNeverPassThroughOne)
     }
 }
 
-// Where the ball is across the lane when its centre passes each z.
-static std::vector<double> pathAcross(const Launch& launch, std::initializer_list<double> zs)
+// On fresh oil a typical hook skids straight, breaks out near the seventh
+// board at about 40 ft and enters the pocket at about 4 degrees, as on a
+// real house pattern; a ball without spin runs true.
+TEST(RealPhysics, AHookBreaksWhereTheOilEndsAndEntersThePocket)
 {
     LaneWorld lane;
-    lane.release(launch);
-    std::vector<double> xs;
-    for (double z : zs) {
-        while (lane.ballPlace().getOrigin().z() > z)
-            lane.step();
-        xs.push_back(lane.ballPlace().getOrigin().x());
-    }
-    return xs;
+    const RollFigures hook = rollAndRead(lane, typicalHook());
+    EXPECT_NEAR(hook.breakpointBoard, 8.5, 3.5);
+    EXPECT_NEAR(hook.breakpointFeet, 40, 5);
+    EXPECT_NEAR(hook.entryBoard, 17.5, 1.5);
+    EXPECT_NEAR(hook.entryDegrees, 5, 1.5);
+
+    lane.rack();
+    const RollFigures straight = rollAndRead(lane, bowled(0.2, 0, 8, 0));
+    EXPECT_NEAR(straight.boardAtArrows, boardOf(0.2), 0.2);
+    EXPECT_NEAR(straight.entryBoard, boardOf(0.2), 0.2);
 }
 
-// A straight ball runs true; a hooking one skids on the oil and turns where
-// it ends: it moves across three times as far over the last third as the first.
-TEST(RealPhysics, AHookTurnsWhereTheOilEnds)
+// The same hook again and again wears its track: it breaks earlier, enters
+// higher and fells fewer pins. A copy of the oil put back, or fresh oil,
+// gives the very ball that was thrown on it.
+TEST(RealPhysics, TheLineMovesAsTheOilWears)
 {
-    const auto straight = pathAcross(bowled(0.2, 0, 8, 0), {-6, -17});
-    EXPECT_NEAR(straight[0], 0.2, 0.005);
-    EXPECT_NEAR(straight[1], 0.2, 0.005);
-    for (double hook : {-1.0, 1.0}) {
-        const auto path = pathAcross(bowled(-0.3 * hook, 0, 8, hook), {0, -6, -11, -17});
-        const double early = path[1] - path[0];
-        const double late = path[3] - path[2];
-        EXPECT_GT(late * hook, 3 * early * hook) << "hook " << hook;
-        EXPECT_GT(late * hook, 0.1) << "hook " << hook;
+    LaneWorld lane;
+    std::vector<RollFigures> balls;
+    OilMap afterThree;
+    for (int ball = 0; ball < 12; ball++) {
+        if (ball == 3)
+            afterThree = lane.oil();
+        lane.rack();
+        balls.push_back(rollAndRead(lane, typicalHook()));
     }
+    EXPECT_LT(balls.back().breakpointFeet, balls.front().breakpointFeet - 2);
+    EXPECT_GT(balls.back().entryBoard, balls.front().entryBoard + 1.5);
+    int firstSix = 0, lastSix = 0;
+    for (int ball = 0; ball < 6; ball++) {
+        firstSix += balls[ball].pinsDown;
+        lastSix += balls[6 + ball].pinsDown;
+    }
+    EXPECT_LT(lastSix, firstSix);
+
+    for (const auto& [oil, ball] : {std::pair(afterThree, 3), std::pair(OilMap(), 0)}) {
+        lane.layOil(oil);
+        lane.rack();
+        const RollFigures again = rollAndRead(lane, typicalHook());
+        EXPECT_EQ(again.entryBoard, balls[ball].entryBoard) << "ball " << ball + 1;
+        EXPECT_EQ(again.pinsDown, balls[ball].pinsDown) << "ball " << ball + 1;
+    }
+}
+
+// A ball wipes oil off the boards it rolls over and nowhere else, and lays
+// some of it past the pattern's end, on the dry boards of its track.
+TEST(RealPhysics, ABallWipesItsTrackAndCarriesOilDown)
+{
+    LaneWorld lane;
+    const double track = 0.2;
+    rollAndRead(lane, bowled(track, 0, 8, 0));
+    const OilMap fresh;
+    const double aside = 4 * OilMap::boardWidth;
+    for (double z : {-2.0, -6.0, -10.0}) {
+        EXPECT_LT(lane.oil().at(track, z), fresh.at(track, z)) << "at " << z;
+        EXPECT_EQ(lane.oil().at(track - aside, z), fresh.at(track - aside, z)) << "at " << z;
+        EXPECT_EQ(lane.oil().at(track + aside, z), fresh.at(track + aside, z)) << "at " << z;
+    }
+    EXPECT_GT(lane.oil().at(track, -13.5), 0);
+    EXPECT_EQ(lane.oil().at(track + aside, -13.5), 0);
+}
+
+// Seeded pocket hits at 6 degrees, from 1.2 m before the head pin: most
+// strike, a pin leaning past 45 degrees counts down, and a roll ends once
+// everything has lain still, within 4 s of the first touch.
+TEST(RealPhysics, PocketHitsCarryAndSettleAsOnARealLane)
+{
+    LaneWorld lane;
+    std::mt19937 random(7);
+    auto uniform = [&random](double low, double high) { return low + (high - low) * (random() >> 8) / double(1 << 24); };
+    int strikes = 0;
+    for (int i = 0; i < 10; i++) {
+        lane.rack();
+        const double x = 2.5 * OilMap::boardWidth + uniform(-OilMap::boardWidth, OilMap::boardWidth);
+        lane.release(atThePins(x, 6, uniform(7, 8)));
+        int step = 0, touched = -1;
+        std::deque<std::array<btVector3, pinCount>> lastQuarter;
+        while (!lane.rollOver()) {
+            lane.step();
+            step++;
+            if (touched < 0 && lane.ballTouched(0))
+                touched = step;
+            std::array<btVector3, pinCount> heads;  // each pin's neck, where a wobble shows
+            for (int pin = 0; pin < pinCount; pin++) {
+                const btTransform place = lane.pinPlace(pin);
+                heads[pin] = place * btVector3(0, 0.2f, 0);
+                EXPECT_FALSE(lane.pinStanding(pin) && place.getBasis().getColumn(1).y() < 0.7071f)
+                    << "throw " << i << ", pin " << pin << " leaning past 45 degrees counted standing";
+            }
+            lastQuarter.push_back(heads);
+            if (lastQuarter.size() > 60)
+                lastQuarter.pop_front();
+        }
+        strikes += lane.pinsStanding() == 0;
+        EXPECT_LT(step - touched, 4 * 240) << "throw " << i;
+        for (int pin = 0; pin < pinCount; pin++) {
+            const btVector3& last = lastQuarter.back()[pin];
+            const double moved = last.y() > 0 ? (last - lastQuarter.front()[pin]).length() : 0;
+            EXPECT_LT(moved, 0.003) << "throw " << i << ", pin " << pin << " still moving";
+        }
+    }
+    EXPECT_GE(strikes, 8);
 }
 
 // The slowest ball, overlapping a lone pin's belly by 1.5 cm on its inner side.
@@ -195,13 +281,28 @@ TEST(RealPhysics, KnocksComeFromContacts)
     EXPECT_LT((firstBallPin - btVector3(0.0605f * 0.5f, 0.11f, btScalar(headPinZ))).length(), 0.08f);
 }
 
-// A first ball and a second at what it left: pins down, every pin's and the
-// ball's last place and every knock, as bytes in hex.
+// The meter read at any moment: up at an even pace and down again, so two
+// presses 3 ms apart throw balls more than a hundredth of a m/s apart.
+TEST(RealPhysics, TheMeterGivesTheSpeedBetweenItsSteps)
+{
+    using namespace release;
+    const double quarter = (fastestBall - slowestBall) / 4;
+    const double reads[][2] = {{-1, slowestBall}, {0, slowestBall}, {0.25, slowestBall + quarter},
+                               {1, fastestBall}, {1.25, fastestBall - quarter}, {2, slowestBall}};
+    for (const auto& [sweeps, speed] : reads)
+        EXPECT_NEAR(speedAt(sweeps * sweepSeconds), speed, 1e-9) << "after " << sweeps << " sweeps";
+    for (double seconds : {0.0, 0.3123, 0.69, 0.9, 1.37})
+        EXPECT_GT(std::fabs(speedAt(seconds + 0.003) - speedAt(seconds)), 0.01) << "at " << seconds;
+}
+
+// A hook from the foul line and a second ball at what it left: pins down,
+// every pin's and the ball's last place, every knock and the oil they
+// left, as bytes in hex.
 static std::string fingerprint(LaneWorld& lane)
 {
     std::string bytes;
     auto add = [&bytes](const void* data, size_t size) { bytes.append((const char*)data, size); };
-    for (const Launch& launch : {atThePins(0.01, 2, 9), atThePins(-0.2, -1, 7)}) {
+    for (const Launch& launch : {typicalHook(), atThePins(-0.2, -1, 7)}) {
         lane.release(launch);
         while (!lane.rollOver()) {
             lane.step();
@@ -221,6 +322,12 @@ static std::string fingerprint(LaneWorld& lane)
         add(ball, sizeof ball);
         lane.sweep();
     }
+    for (int row = 0; row < OilMap::rows; row++)
+        for (int board = 0; board < OilMap::boards; board++) {
+            const float oil = lane.oil().at(laneHalfWidth - (board + 0.5) * OilMap::boardWidth,
+                                            -(row + 0.5) * OilMap::cellLength);
+            add(&oil, sizeof oil);
+        }
     std::string hex;
     for (unsigned char c : bytes) {
         char digits[3];
@@ -241,7 +348,8 @@ TEST(RealPhysics, SameReleasesSameRollsBitForBit)
         return;
     }
     lane.rack();
-    EXPECT_EQ(fingerprint(lane), first) << "after other rolls";
+    lane.layOil(OilMap());
+    EXPECT_EQ(fingerprint(lane), first) << "after other rolls, on fresh oil";
     LaneWorld other;
     EXPECT_EQ(fingerprint(other), first) << "in another world";
 

@@ -4,9 +4,7 @@
 // measured figure.
 #include "real_physics/contact_materials.h"
 
-#include <algorithm>
-
-#include "real_physics/real_lane.h"
+#include "real_physics/oil_map.h"
 
 struct Material {
     float friction;
@@ -39,23 +37,6 @@ static const Material materials[surfaceCount][surfaceCount] = {
     {ballGutter, ballGutter, ballKickback, ballPit, ballPin, none},
 };
 
-// The oil thins towards its end, then the dry lane grips over a short
-// stretch: where a spinning ball turns.
-static const double oilFrictionAtFoulLine = 0.03;
-static const double oilFrictionAtItsEnd = 0.05;
-static const double dryFriction = 0.20;
-static const double dryingLength = 1.5;
-
-double laneFrictionUnderBall(double z)
-{
-    const double down = -z;
-    const double oilLength = -real::oilEndZ;
-    if (down <= oilLength)
-        return oilFrictionAtFoulLine + (oilFrictionAtItsEnd - oilFrictionAtFoulLine) * std::max(down, 0.0) / oilLength;
-    const double dried = std::min((down - oilLength) / dryingLength, 1.0);
-    return oilFrictionAtItsEnd + (dryFriction - oilFrictionAtItsEnd) * dried;
-}
-
 static bool contactMade(btManifoldPoint& point, const btCollisionObjectWrapper* a, int, int,
                         const btCollisionObjectWrapper* b, int, int)
 {
@@ -65,8 +46,12 @@ static bool contactMade(btManifoldPoint& point, const btCollisionObjectWrapper* 
     point.m_combinedFriction = material.friction;
     point.m_combinedRestitution = material.restitution;
     point.m_combinedRollingFriction = material.rollingFriction;
-    if ((first == Surface::ball && second == Surface::lane) || (first == Surface::lane && second == Surface::ball))
-        point.m_combinedFriction = btScalar(laneFrictionUnderBall(point.getPositionWorldOnA().z()));
+    if ((first == Surface::lane && second == Surface::ball) || (first == Surface::ball && second == Surface::lane)) {
+        const btCollisionObject& lane = *(first == Surface::lane ? a : b)->getCollisionObject();
+        const OilMap& oil = *static_cast<const OilMap*>(lane.getUserPointer());
+        const btVector3 where = point.getPositionWorldOnA();
+        point.m_combinedFriction = btScalar(oil.friction(where.x(), where.z()));
+    }
     return true;
 }
 

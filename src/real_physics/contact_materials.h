@@ -1,5 +1,5 @@
 // contact_materials.h: what each pair of surfaces does when they touch,
-// friction and bounce, and the oil on the lane under the ball.
+// friction and bounce.
 #pragma once
 
 #include <btBulletDynamicsCommon.h>
@@ -8,8 +8,6 @@ enum class Surface { lane, gutter, kickback, pit, pin, ball };
 
 // Marks the object as made of the surface, so its contacts take the pair's
 // material. Installs Bullet's process-wide contact callback, always ours.
+// The lane's user pointer is its OilMap, which gives the ball its grip.
 void makeOf(btCollisionObject& object, Surface surface);
 Surface surfaceOf(const btCollisionObject& object);
-
-// The ball on the lane, by how far down the lane: oiled, then dry.
-double laneFrictionUnderBall(double z);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "vector3d.h"
+
 using namespace real;
 
 // Bullet's sleeping thresholds are for bigger things: a pin still turning
@@ -22,6 +24,8 @@ static const int settledSteps = 60;           // everything still for 0.25 s
 static const int stepsAfterPit = 3 * 240;     // 3 s after the ball drops into the pit
 static const int longestRoll = 20 * 240;
 static const btScalar gravity = -9.81f;
+// The ball's centre no higher than this over its radius: it touches the lane.
+static const btScalar onLaneTolerance = 0.002f;
 
 // Every body's place in the world's bookkeeping.
 enum Slot { ballSlot = pinCount, laneSlot, gutterSlot, kickbackSlot, pitSlot, bumperSlot, slotCount };
@@ -37,6 +41,8 @@ struct LaneWorld::Simulation {
     int steps = 0;
     int stillSteps = 0;
     int ballInPitAt = -1;  // the step it dropped, or -1
+    OilOnBall oilOnBall;
+    bool ballTouched[pinCount] = {};
     float lastImpulse[slotCount][slotCount] = {};
 
     ~Simulation()
@@ -49,7 +55,7 @@ struct LaneWorld::Simulation {
 
 static btVector3 horizontal(double angleDegrees)
 {
-    const double a = angleDegrees * M_PI / 180;
+    const double a = angleDegrees * pi / 180;
     return btVector3(btScalar(sin(a)), 0, btScalar(-cos(a)));
 }
 
@@ -62,12 +68,12 @@ static btVector3 rollingSpin(const btVector3& velocity)
 // A bowler's spin: about 300 turns a minute, about an axis turned from the
 // rolling one towards the direction of travel as far as the hook asks.
 static const double spinRate = 30;           // rad/s
-static const double strongestAxisTurn = 30;  // degrees
+static const double strongestAxisTurn = 45;  // degrees
 
 Launch bowled(double x, double angleDegrees, double speed, double hook)
 {
     const btVector3 direction = horizontal(angleDegrees);
-    const double axisTurn = hook * strongestAxisTurn * M_PI / 180;
+    const double axisTurn = hook * strongestAxisTurn * pi / 180;
     const btVector3 rollAxis = btVector3(0, 1, 0).cross(direction);
     const btVector3 spin = (rollAxis * btScalar(cos(axisTurn)) + direction * btScalar(sin(axisTurn))) *
                            btScalar(spinRate);
@@ -121,7 +127,6 @@ static const btScalar laneStart = 0.5f;
 static const btScalar laneBottom = -0.5f;
 static const btScalar kickbackStart = btScalar(kickbackStartZ);
 static const btScalar pitBack = btScalar(pitBackZ);
-static const btScalar pitFloor = -0.35f;
 static const btScalar wallTop = btScalar(kickbackTop);
 static const btScalar wallThickness = 0.05f;
 static const btScalar gutterWallTop = 0.1f;
@@ -147,14 +152,15 @@ LaneWorld::LaneWorld()
         addSlope(gutterShape, parts, middle, btVector3(side * outer, 0, 0), pitEdge, laneStart);
         addBox(gutterShape, parts, btVector3(walls.first, laneBottom, kickbackStart),
                btVector3(walls.second, gutterWallTop, laneStart));
-        addBox(kickbackShape, parts, btVector3(walls.first, pitFloor, pitBack),
+        addBox(kickbackShape, parts, btVector3(walls.first, btScalar(pitFloor), pitBack),
                btVector3(walls.second, wallTop, kickbackStart));
         const auto bumper = across(inner, inner + bumperWidth);
         addBox(bumperShape, parts, btVector3(bumper.first, btScalar(-gutterDepth), pitEdge),
                btVector3(bumper.second, bumperTop, laneStart));
     }
-    addBox(pitShape, parts, btVector3(-wall, pitFloor - wallThickness, pitBack), btVector3(wall, pitFloor, pitEdge));
-    addBox(pitShape, parts, btVector3(-wall, pitFloor, pitBack), btVector3(wall, wallTop, pitBack + wallThickness));
+    const btScalar floor = btScalar(pitFloor);
+    addBox(pitShape, parts, btVector3(-wall, floor - wallThickness, pitBack), btVector3(wall, floor, pitEdge));
+    addBox(pitShape, parts, btVector3(-wall, floor, pitBack), btVector3(wall, wallTop, pitBack + wallThickness));
     lastKnocks.reserve(64);
     rack();
 }
@@ -197,6 +203,7 @@ void LaneWorld::rebuild(const bool onLane[pinCount], const btTransform places[pi
 
     const btScalar laneMiddle = (laneStart + btScalar(pitEdgeZ)) / 2;
     addStatic(world, next->bodies[laneSlot], laneShape, btVector3(0, laneBottom / 2, laneMiddle), Surface::lane);
+    next->bodies[laneSlot]->setUserPointer(&oilMap);
     addStatic(world, next->bodies[gutterSlot], gutterShape, btVector3(0, 0, 0), Surface::gutter);
     addStatic(world, next->bodies[kickbackSlot], kickbackShape, btVector3(0, 0, 0), Surface::kickback);
     addStatic(world, next->bodies[pitSlot], pitShape, btVector3(0, 0, 0), Surface::pit);
@@ -279,10 +286,16 @@ void LaneWorld::release(const Launch& launch, bool bumpers)
     rebuild(onLane, places, &launch, bumpers);
 }
 
+// Over the lane or its deck, not yet past the pit's edge.
+static bool overDeck(const btRigidBody& body)
+{
+    return body.getCenterOfMassPosition().z() >= btScalar(pitEdgeZ);
+}
+
 // Below the deck: in the pit, where nothing can reach the deck again.
 static bool dropped(const btRigidBody& body)
 {
-    return body.getCenterOfMassPosition().y() < pitFloor / 2;
+    return body.getCenterOfMassPosition().y() < btScalar(droppedBelow);
 }
 
 static bool still(const btRigidBody& body)
@@ -297,6 +310,7 @@ void LaneWorld::step()
     s.world.stepSimulation(btScalar(stepSeconds), 0);
     s.steps++;
     noteKnocks();
+    wearOil();
     // What has dropped into the pit leaves the world: it costs nothing more
     // and the roll need not wait for it to settle.
     bool allStill = true;
@@ -339,6 +353,8 @@ void LaneWorld::noteKnocks()
             impulse[a][b] += applied;
             weighted[a][b] += point.getPositionWorldOnA() * applied;
         }
+        if (b == ballSlot && a < pinCount && impulse[a][b] > 0 && !s.inPit[ballSlot] && overDeck(*s.bodies[b]))
+            s.ballTouched[a] = true;
     }
     lastKnocks.clear();
     for (int a = 0; a < slotCount; a++)
@@ -352,6 +368,19 @@ void LaneWorld::noteKnocks()
             }
             s.lastImpulse[a][b] = impulse[a][b];
         }
+}
+
+// The ball on the lane wipes the oil under it as it rolls.
+void LaneWorld::wearOil()
+{
+    Simulation& s = *simulation;
+    const btRigidBody* ball = s.bodies[ballSlot].get();
+    if (!ball || s.inPit[ballSlot])
+        return;
+    const btVector3 centre = ball->getCenterOfMassPosition();
+    const bool onLane = centre.y() <= btScalar(ballRadius) + onLaneTolerance && std::fabs(centre.x()) <= laneHalfWidth;
+    if (onLane)
+        oilMap.rollOver(centre.x(), centre.z(), s.oilOnBall);
 }
 
 bool LaneWorld::rollOver() const
@@ -377,7 +406,7 @@ bool LaneWorld::pinStanding(int pin) const
         return false;
     const btTransform place = pinPlace(pin);
     const btVector3 foot = place.getOrigin();
-    const bool onDeck = std::fabs(foot.x()) <= laneHalfWidth && foot.z() >= pitEdgeZ && foot.y() > -0.01;
+    const bool onDeck = std::fabs(foot.x()) <= laneHalfWidth && foot.z() >= pitEdgeZ && foot.y() > footOnDeck;
     return onDeck && place.getBasis().getColumn(1).y() >= standingCosine;
 }
 
@@ -392,6 +421,11 @@ int LaneWorld::pinsStanding() const
 btTransform LaneWorld::pinPlace(int pin) const
 {
     return simulation->bodies[pin]->getCenterOfMassTransform() * pinShape.bodyFromFoot();
+}
+
+bool LaneWorld::ballTouched(int pin) const
+{
+    return simulation->ballTouched[pin];
 }
 
 bool LaneWorld::ballOnLane() const

@@ -1,7 +1,8 @@
 // lane_world.h: the ball and the ten pins as rigid bodies on a real lane
-// (real_lane.h), in whole fixed steps. Each release starts a fresh Bullet
-// world from the pins where they stand, so the same pins and the same
-// launch give the same roll, bit for bit, whatever came before.
+// (real_lane.h), in whole fixed steps, on oil that each ball wears
+// (oil_map.h). Each release starts a fresh Bullet world from the pins where
+// they stand, so the same pins, oil and launch give the same roll, bit for
+// bit, whatever came before.
 #pragma once
 
 #include <btBulletDynamicsCommon.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "real_physics/contact_materials.h"
+#include "real_physics/oil_map.h"
 #include "real_physics/pin_shape.h"
 #include "real_physics/real_lane.h"
 
@@ -68,6 +70,13 @@ public:
     bool ballOnLane() const;
     btTransform ballPlace() const;
     const std::vector<Knock>& knocks() const { return lastKnocks; }
+    // The ball has touched this pin on the deck in the roll so far.
+    bool ballTouched(int pin) const;
+
+    // The oil as the balls so far have left it. A new game lays a fresh
+    // OilMap(); a replay puts back a copy taken before.
+    const OilMap& oil() const { return oilMap; }
+    void layOil(const OilMap& map) { oilMap = map; }
 
 private:
     struct Simulation;
@@ -75,6 +84,7 @@ private:
                  bool bumpers);
     void pinsAfterStep();
     void noteKnocks();
+    void wearOil();
 
     PinShape pinShape;
     btSphereShape ballShape;
@@ -86,4 +96,5 @@ private:
     std::vector<std::unique_ptr<btBoxShape>> parts;  // of the compounds
     std::unique_ptr<Simulation> simulation;
     std::vector<Knock> lastKnocks;
+    OilMap oilMap;
 };

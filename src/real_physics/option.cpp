@@ -11,16 +11,17 @@
 
 #include "lane_geometry.h"
 #include "real_physics/lane_to_scene.h"
+#include "real_physics/release_speed.h"
 #include "real_physics/roll_pictures.h"
 
 static const int fixedStepsPerBallStep = 12;
 static_assert(fixedStepsPerBallStep * LaneWorld::stepSeconds * 1000 == stepMilliseconds,
               "the fixed steps make up one ball step");
 // The written keys' ranges made real: the aim's whole degrees (up to 45)
-// a tenth each, the meter from 6 to 9.5 m/s.
+// a tenth each, the meter across release_speed.h's range.
 static const double realDegreesPerAimDegree = 0.1;
-static const double slowestBall = 6.0;
-static const double fastestBall = 9.5;
+using release::slowestBall;
+using release::fastestBall;
 // Spin in steps either way, to the strongest hook at the last.
 static const int strongestSpin = 3;
 // A knock's strength: 0 at the least heard, 1 at a ball's full hit.
@@ -94,6 +95,9 @@ public:
         older = newer = LaneSnapshot::of(lane);
     }
 
+    // A new game starts on a freshly oiled lane.
+    void layFreshOil() { lane.layOil(OilMap()); }
+
     void drawPins(const Turn&, float fraction) override { drawPinsBetween(older, newer, fraction, foulLineZ); }
 
     void drawBall(const Turn& shown, float fraction) override
@@ -165,6 +169,8 @@ public:
 
     RollPhysics* rollPhysics() override { return &roll; }
     void drawLayer(Layer layer, const Turn&) override { roll.drawLayer(layer); }
+
+    void gameRestarted() override { roll.layFreshOil(); }
 
 private:
     RealRoll roll;

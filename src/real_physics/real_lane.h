@@ -13,8 +13,6 @@ namespace real {
 inline constexpr double headPinZ = -18.29;
 inline constexpr double pitEdgeZ = headPinZ - 0.868;
 inline constexpr double laneHalfWidth = 0.525;
-// Oil covers the front two thirds; behind it the lane is dry.
-inline constexpr double oilEndZ = headPinZ * 2 / 3;
 
 // The gutters: channels 0.235 m wide and 0.048 m deep, so a ball in one
 // passes clear of the corner pins.
@@ -25,6 +23,12 @@ inline constexpr double gutterDepth = 0.0476;
 // to the pit's back, and how high they stand.
 inline constexpr double kickbackStartZ = headPinZ + 0.3;
 inline constexpr double pitBackZ = -20.4;
+// The pit's floor, and how far down a body is taken as dropped into the pit,
+// where nothing reaches the deck again and nothing is drawn: halfway.
+inline constexpr double pitFloor = -0.35;
+inline constexpr double droppedBelow = pitFloor / 2;
+// A pin's foot is on the deck while no lower than this.
+inline constexpr double footOnDeck = -0.01;
 inline constexpr double kickbackTop = 0.6;
 
 // The ball.

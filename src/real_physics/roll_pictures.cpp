@@ -10,9 +10,6 @@
 #include "real_physics/lane_to_scene.h"
 #include "rendering/rendering.h"
 
-// Anything lower has dropped into the pit, under the drawn lane.
-static const btScalar pitDepth = -0.1f;
-
 LaneSnapshot LaneSnapshot::of(const LaneWorld& lane)
 {
     LaneSnapshot snapshot;
@@ -20,13 +17,13 @@ LaneSnapshot LaneSnapshot::of(const LaneWorld& lane)
         snapshot.pinShown[i] = lane.pinOnLane(i);
         if (snapshot.pinShown[i]) {
             snapshot.pins[i] = lane.pinPlace(i);
-            snapshot.pinShown[i] = snapshot.pins[i].getOrigin().y() > pitDepth;
+            snapshot.pinShown[i] = snapshot.pins[i].getOrigin().y() > btScalar(real::droppedBelow);
         }
     }
     snapshot.ballShown = lane.ballOnLane();
     if (snapshot.ballShown) {
         snapshot.ball = lane.ballPlace();
-        snapshot.ballShown = snapshot.ball.getOrigin().y() > pitDepth;
+        snapshot.ballShown = snapshot.ball.getOrigin().y() > btScalar(real::droppedBelow);
     }
     return snapshot;
 }

@@ -116,8 +116,7 @@ class ScoreOption : public PlayerOption {
     {
         if (!gameOverShown || key != ' ')
             return false;
-        freshSheet();
-        glutPostRedisplay();
+        newGame();  // every option hears of it: a fresh sheet, fresh oil
         return true;
     }
 
