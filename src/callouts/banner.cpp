@@ -18,33 +18,20 @@ static const float widest = 460;        // a long split's name is drawn smaller 
 
 void drawBanner(const char* text)
 {
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    const float pixelsPerUnit = std::min(viewport[2], viewport[3]) / bannerUnits;
-    if (pixelsPerUnit <= 0)
+    CentredUnits units;
+    if (!centredUnits(bannerUnits, units))
         return;
-    const float halfWide = viewport[2] / pixelsPerUnit / 2;
-    const float halfHigh = viewport[3] / pixelsPerUnit / 2;
     const float cap = capHeight * std::min(1.0f, widest / textWidth(text, capHeight));
-    const float centre = -halfHigh + centreFromTop;
+    const float centre = -units.halfHigh + centreFromTop;
 
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_LINE_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(-halfWide, halfWide, halfHigh, -halfHigh, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_TEXTURE_2D);
+    beginCentredFlat(units);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_LINE_SMOOTH);
 
     // Faded out at both ends, so it lies over the scene rather than cuts it.
     glBegin(GL_QUAD_STRIP);
+    const float halfWide = units.halfWide;
     for (float x : {-halfWide, -halfWide / 2, halfWide / 2, halfWide}) {
         glColor4f(0.05f, 0.05f, 0.12f, x == -halfWide || x == halfWide ? 0 : 0.7f);
         glVertex2f(x, centre - band / 2);
@@ -52,16 +39,12 @@ void drawBanner(const char* text)
     }
     glEnd();
     const float baseline = centre + cap / 2;
-    glLineWidth(std::max(1.0f, outlineWeight * pixelsPerUnit));
+    glLineWidth(std::max(1.0f, outlineWeight * units.pixelsPerUnit));
     glColor4f(0.1f, 0.05f, 0, 0.9f);
     drawText(text, 0, baseline, cap);
-    glLineWidth(std::max(1.0f, strokeWeight * pixelsPerUnit));
+    glLineWidth(std::max(1.0f, strokeWeight * units.pixelsPerUnit));
     glColor3f(1, 0.85f, 0.2f);
     drawText(text, 0, baseline, cap);
 
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopAttrib();
+    endFlat();
 }

@@ -1,6 +1,8 @@
 // flat.cpp: the flat drawing the strip and the panels share.
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "overlay/overlay.h"
 
 void beginFlat(float left, float right, float bottom, float top)
@@ -26,4 +28,21 @@ void endFlat()
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopAttrib();
+}
+
+bool centredUnits(float units, CentredUnits& centred)
+{
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    centred.pixelsPerUnit = std::min(viewport[2], viewport[3]) / units;
+    if (centred.pixelsPerUnit <= 0)
+        return false;
+    centred.halfWide = viewport[2] / centred.pixelsPerUnit / 2;
+    centred.halfHigh = viewport[3] / centred.pixelsPerUnit / 2;
+    return true;
+}
+
+void beginCentredFlat(const CentredUnits& centred)
+{
+    beginFlat(-centred.halfWide, centred.halfWide, centred.halfHigh, -centred.halfHigh);
 }

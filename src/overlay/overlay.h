@@ -39,6 +39,19 @@ void layOutStrip(SceneLayout& layout);
 // the same. Leaves every piece of OpenGL state as it found it.
 void drawStripBand(StripBand band, const void* content, size_t size, void (*draw)());
 
+// The current viewport in units centred on its middle, y downwards, its
+// smaller side `units` of them: what is drawn in them keeps its shape and
+// its share of the picture at every size.
+struct CentredUnits {
+    float pixelsPerUnit;
+    float halfWide;
+    float halfHigh;
+};
+// False for a viewport with no size, where nothing is to be drawn.
+bool centredUnits(float units, CentredUnits& centred);
+// Flat drawing over the current viewport in centred units.
+void beginCentredFlat(const CentredUnits& centred);
+
 // Flat drawing over the current viewport in units from left to right and
 // from bottom to top (top below bottom makes y run downwards), with no
 // lighting, depth test or texture; endFlat puts back every piece of OpenGL

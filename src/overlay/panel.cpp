@@ -83,13 +83,9 @@ static void drawLines(const char* const* lines, int count, float top, float cap)
 
 void drawPanel(const char* title, const char* const* lines, int lineCount)
 {
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    const float pixelsPerUnit = std::min(viewport[2], viewport[3]) / panelUnits;
-    if (pixelsPerUnit <= 0)
+    CentredUnits units;
+    if (!centredUnits(panelUnits, units))
         return;
-    const float halfWide = viewport[2] / pixelsPerUnit / 2;
-    const float halfHigh = viewport[3] / pixelsPerUnit / 2;
 
     // Lines that would be wider than the panel are drawn smaller.
     const float inside = widest - 2 * margin;
@@ -97,11 +93,11 @@ void drawPanel(const char* title, const char* const* lines, int lineCount)
     const float wide = std::max(textWidth(title, titleCap), columnsOf(lines, lineCount, cap).wide()) + 2 * margin;
     const float high = margin + titleCap + lineCount * lineHigh * cap / lineCap + 1.5f * margin;
 
-    beginFlat(-halfWide, halfWide, halfHigh, -halfHigh);
+    beginCentredFlat(units);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_LINE_SMOOTH);
-    glLineWidth(std::max(1.0f, strokeWeight * pixelsPerUnit));
+    glLineWidth(std::max(1.0f, strokeWeight * units.pixelsPerUnit));
 
     const float top = -high / 2;
     drawBox(-wide / 2, top, wide / 2, -top);
