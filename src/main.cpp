@@ -39,7 +39,7 @@ int main(int argc, char** argv)
     if (playerGame()) {
         attachOption(cameraOption());
         attachOption(calloutsOption());
-        attachOption(playerWindow(argc, argv));
+        attachOption(playerWindow(argc, argv, options.realPhysics));
     }
     startUp(&argc, argv);
     glutMainLoop();

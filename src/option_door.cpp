@@ -124,6 +124,7 @@ bool holdStep(void (*step)(int), int value)
 }
 
 void stepBegins() { callEach(&PlayerOption::stepBegins); }
+void readMeter(float& power, const Turn& shown) { callEach(&PlayerOption::readMeter, power, shown); }
 void ballReleased() { callEach(&PlayerOption::ballReleased); }
 void rollEnded() { callEach(&PlayerOption::rollEnded); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }

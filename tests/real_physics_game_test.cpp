@@ -17,6 +17,7 @@
 #include "glut_recorder.h"
 #include "option_door.h"
 #include "real_physics/real_physics.h"
+#include "real_physics/speed_meter.h"
 #include "score/score.h"
 
 namespace {
@@ -29,6 +30,7 @@ public:
     std::string knocks;          // kind, place and strength of each, in order
     std::string pinKnocks;       // kind and pin of each knock naming its pin
     std::vector<float> speeds;   // the ball's, after each step while rolling
+    float releasedPower = -1;    // the meter as the ball left the hand
     int standingAtRollEnd = -1;
 
     void contactMade(const Contact& contact) override
@@ -49,6 +51,7 @@ public:
     }
 
     void rollEnded() override { standingAtRollEnd = pinsStanding(); }
+    void ballReleased() override { releasedPower = gameTurn().ballSpeed; }
 
     bool holdStep(void (*step)(int), int value) override
     {
@@ -64,7 +67,7 @@ private:
 
 Listener listener;
 
-// Slides and aims the ball with the keys, releases it at once at full power
+// Slides and aims the ball with the keys, releases it at full power
 // and runs the game's timers until the ball waits again.
 void bowl(int slides, int turns)
 {
@@ -73,6 +76,7 @@ void bowl(int slides, int turns)
     for (int i = 0; i < std::abs(turns); i++)
         specialKeyboard(turns > 0 ? GLUT_KEY_RIGHT : GLUT_KEY_LEFT, 0, 0);
     keyboard(' ', 0, 0);
+    glutRecorder::now += meterSweepMilliseconds;  // a real ball's meter full
     keyboard(' ', 0, 0);
     while (currentState != aiming && glutRecorder::runNextTimer()) {
     }
@@ -142,6 +146,37 @@ TEST_F(RealPhysicsGame, KnocksComeFromContactsAndHeldStepsChangeNothing)
     listener.holding = true;
     bowl(11, 0);
     EXPECT_EQ(listener.knocks, steady);
+}
+
+// The meter is read at the very millisecond of the second press, between
+// its 50 ms steps: a triangle from empty, 800 ms to full and as long back,
+// that stands still while the game is paused.
+TEST_F(RealPhysicsGame, TheMeterIsReadWhereItStandsAtThePress)
+{
+    struct Press {
+        int after;     // milliseconds from the first press
+        int pausedAt;  // paused 300 ms from this time, or -1
+        float power;
+    };
+    const Press presses[] = {
+        {0, -1, 0}, {123, -1, 123 / 800.0f}, {124, -1, 124 / 800.0f}, {799, -1, 799 / 800.0f},
+        {800, -1, 1}, {1000, -1, 600 / 800.0f}, {1600, -1, 0}, {1650, -1, 50 / 800.0f}, {423, 100, 123 / 800.0f},
+    };
+    for (const Press& press : presses) {
+        newGame();
+        keyboard(' ', 0, 0);
+        const int start = glutRecorder::now;
+        if (press.pausedAt >= 0) {
+            glutRecorder::now = start + press.pausedAt;
+            pauseGame(true);
+            glutRecorder::now += 300;
+            pauseGame(false);
+        }
+        glutRecorder::now = start + press.after;
+        keyboard(' ', 0, 0);
+        EXPECT_EQ(listener.releasedPower, press.power) << "pressed after " << press.after << " ms";
+        glutRecorder::clear();  // the roll is not watched
+    }
 }
 
 // The written roll straight at the head pin: the ball meets pin 0 first,

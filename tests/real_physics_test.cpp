@@ -11,7 +11,9 @@
 
 #include <unistd.h>
 
+#include "real_physics/hand.h"
 #include "real_physics/lane_world.h"
+#include "scratch_folder.h"
 #include "vector3d.h"
 
 using namespace real;
@@ -257,4 +259,25 @@ TEST(RealPhysics, SameReleasesSameRollsBitForBit)
         output.append(buffer, n);
     ASSERT_EQ(pclose(child), 0) << output;
     EXPECT_NE(output.find("fingerprint " + first + "\n"), std::string::npos) << "in another process";
+}
+
+// The hand's file read defensively: only "left" and a line end is the left
+// hand, anything else or nothing the right; saved whole, it reads back.
+TEST(BowlersHand, ReadDefensivelyAndSavedWhole)
+{
+    ScratchFolder data;
+    setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+    EXPECT_EQ(savedHand(), Hand::right) << "no file";
+    saveHand(Hand::left);
+    EXPECT_EQ(savedHand(), Hand::left);
+    const std::string file = data / "bowling/hand";
+    for (const auto& [text, hand] : {std::pair("right\n", Hand::right), std::pair("left\n", Hand::left),
+                                     std::pair("left", Hand::right), std::pair("leftover\n", Hand::right),
+                                     std::pair("", Hand::right), std::pair("left\nleft\n", Hand::right)}) {
+        FILE* written = fopen(file.c_str(), "w");
+        fputs(text, written);
+        fclose(written);
+        EXPECT_EQ(savedHand(), hand) << '"' << text << '"';
+    }
+    unsetenv("XDG_DATA_HOME");
 }
