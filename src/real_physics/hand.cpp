@@ -43,10 +43,10 @@ Hand savedHand()
     FILE* file = openRegularFile(path);
     if (!file)
         return Hand::right;
-    char text[sizeof leftWord + 1] = {};
-    const size_t length = fread(text, 1, sizeof text - 1, file);
+    char text[sizeof leftWord + 1];  // room to see there is more
+    text[fread(text, 1, sizeof text - 1, file)] = '\0';
     fclose(file);
-    return length == strlen(leftWord) && strcmp(text, leftWord) == 0 ? Hand::left : Hand::right;
+    return strcmp(text, leftWord) == 0 ? Hand::left : Hand::right;
 }
 
 // Each folder above the file made where missing, private to the user.
