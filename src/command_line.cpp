@@ -30,18 +30,18 @@ static const char usage[] =
     "  --version   show the version and exit\n";
 
 const Control controls[] = {
-    {"a, d", "slide the ball left or right (while aiming)", false},
-    {"left, right", "turn the aim 2 degrees, a tenth of that with --real-physics (while aiming)", false},
-    {"b", "bumpers on or off (while aiming)", false},
-    {"space", "start the power meter, then release the ball", false},
-    {"z", "world axes on or off", false},
-    {"mouse drag", "swing the camera around the lane", false},
-    {"up, down", "with --real-physics: the spin, straight to a strong hook either way (while aiming)", true},
-    {"esc", "pause; then esc resumes, n starts a new game, q quits", true},
-    {"f1, h", "all the keys", true},
-    {"f11", "full screen on or off", true},
-    {"home, c", "the camera back to the start view", true},
-    {"v", "the view: following the ball, the bowler's, or from the side", true},
+    {"a, d", "slide the ball left or right (while aiming)", KeysOf::everyGame},
+    {"left, right", "turn the aim (while aiming)", KeysOf::everyGame},
+    {"b", "bumpers on or off (while aiming)", KeysOf::everyGame},
+    {"space", "start the speed meter, then release the ball", KeysOf::everyGame},
+    {"mouse drag", "swing the camera around the lane", KeysOf::everyGame},
+    {"esc", "pause; then esc resumes, n starts a new game, q quits", KeysOf::playerGame},
+    {"f1, h", "all the keys", KeysOf::playerGame},
+    {"f11", "full screen on or off", KeysOf::playerGame},
+    {"home, c", "the camera back to the start view", KeysOf::playerGame},
+    {"v", "the view: following the ball, the bowler's, or from the side", KeysOf::playerGame},
+    {"up, down", "more or less hook, down past straight to the other side (while aiming)", KeysOf::realBalls},
+    {"l", "a right- or left-handed bowler (while aiming)", KeysOf::realBalls},
 };
 const int controlCount = sizeof controls / sizeof controls[0];
 
@@ -49,10 +49,12 @@ const int controlCount = sizeof controls / sizeof controls[0];
 static void printHelp()
 {
     fputs(usage, stdout);
-    for (bool player : {false, true}) {
-        fputs(player ? "\nWith any of the options, also:\n" : "\nControls:\n", stdout);
+    static const char* const headings[] = {"\nControls:\n", "\nWith any of the options, also:\n",
+                                           "\nWith --real-physics, also:\n"};
+    for (KeysOf game : {KeysOf::everyGame, KeysOf::playerGame, KeysOf::realBalls}) {
+        fputs(headings[(int)game], stdout);
         for (const Control& control : controls)
-            if (control.playerOnly == player)
+            if (control.game == game)
                 printf("  %-16s%s\n", control.keys, control.action);
     }
 }

@@ -25,11 +25,15 @@ struct CommandLine {
 // display.
 CommandLine readCommandLine(int* argc, char** argv);
 
+// Which games a key acts in: every one, the player's (with any option),
+// or the player's with real balls that spin.
+enum class KeysOf { everyGame, playerGame, realBalls };
+
 // A key of the game and what it does, for --help and the player's keys panel.
 struct Control {
     const char* keys;     // as written for the player: "a, d"
     const char* action;
-    bool playerOnly;      // a key of the player's game, with any option
+    KeysOf game;
 };
 extern const Control controls[];
 extern const int controlCount;

@@ -107,9 +107,11 @@ void drawTurn(const Turn& shown, float fraction)
     glMatrixMode(GL_MODELVIEW);
 
     // The meter under a fixed camera, so it stays put when the view orbits.
+    float power = shown.ballSpeed;
+    door::readMeter(power, shown);
     glPushMatrix();
     lookFromMeterCamera();
-    drawForceMeter(shown.ballSpeed);
+    drawForceMeter(power);
     glPopMatrix();
 
     glPushMatrix();
@@ -202,6 +204,7 @@ static void releaseBall()
     glMultMatrixf(ballRollMatrix);
     glGetFloatv(GL_MODELVIEW_MATRIX, ballRollMatrix);
     glPopMatrix();
+    door::readMeter(ballSpeed, turn);
     door::rollPhysics().release({ballX, ballZ, ballTheta, ballSpeed, useBumpers});
     door::ballReleased();
     moveBall(door::currentGame());

@@ -15,6 +15,8 @@ inline constexpr double ballRadius = 0.06013;
 // the float 0.2905f that the keys clamp to lies just inside this limit, so a
 // ball clamped by the keys counts as on the lane, not in a gutter.
 inline constexpr double laneEdge = 0.2905;
+// The boards across it, as the lane's picture draws them.
+inline constexpr int laneBoards = 39;
 // Off the lane, on either side. Compared in double, as laneEdge says.
 constexpr bool inGutter(float x)
 {
@@ -39,6 +41,12 @@ inline constexpr double laneLength = 2.7;
 inline constexpr int rackRows = 4;
 inline constexpr double rackRowZ[rackRows] = {-1.3, -1.44525, -1.5905, -1.73575};
 inline constexpr double pinSpacing = 0.168;
+
+// The centre target arrow the lane's picture draws, 15 ft past its foul
+// line (at 0.97 of the lane from the far end) on a real 60-ft lane, scaled
+// to the span to the head pin.
+inline constexpr double pictureFoulLineZ = laneFarEnd + 0.97 * laneLength;
+inline constexpr double targetArrowsZ = pictureFoulLineZ + (rackRowZ[0] - pictureFoulLineZ) * 15 / 60;
 
 constexpr double rackX(int pin) { return spotAcross(pin) * pinSpacing; }
 constexpr double rackZ(int pin) { return rackRowZ[pinRow[pin]]; }

@@ -44,7 +44,7 @@ int main(int argc, char** argv)
         attachOption(alleyOption());
         attachOption(cameraOption());
         attachOption(calloutsOption());
-        attachOption(playerWindow(argc, argv));
+        attachOption(playerWindow(argc, argv, options.realPhysics));
     }
     startUp(&argc, argv);
     glutMainLoop();

@@ -74,6 +74,8 @@ void showTurn(const Turn& shown, float fraction) { drawTurn(shown, fraction); }
 
 unsigned standingPins() { return door::rollPhysics().standingPins(); }
 
+float aimAtArrows(const Turn& waiting) { return door::rollPhysics().aimAtArrows(waiting); }
+
 void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
 
 void reportContact(const Contact& contact) { callEach(&PlayerOption::contactMade, contact); }
@@ -124,6 +126,7 @@ bool holdStep(void (*step)(int), int value)
 }
 
 void stepBegins() { callEach(&PlayerOption::stepBegins); }
+void readMeter(float& power, const Turn& shown) { callEach(&PlayerOption::readMeter, power, shown); }
 void ballReleased() { callEach(&PlayerOption::ballReleased); }
 void rollEnded() { callEach(&PlayerOption::rollEnded); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }

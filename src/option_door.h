@@ -74,6 +74,9 @@ public:
     // it (the aim arrow while aiming).
     virtual void drawPins(const Turn& shown, float fraction) = 0;
     virtual void drawBall(const Turn& shown, float fraction) = 0;
+    // Across the lane, scene units, where the waiting ball is aimed to cross
+    // the target arrows (targetArrowsZ): the line a bowler aims along.
+    virtual float aimAtArrows(const Turn& waiting) const = 0;
 };
 
 // What the options draw, in this order, each layer by every option in
@@ -106,6 +109,11 @@ public:
     virtual bool holdStep(void (*)(int), int) { return false; }
     // First in every meter step and every ball step.
     virtual void stepBegins() {}
+    // The meter's power (0 to 1), starting from the turn's value, as each
+    // picture shows it and as the ball leaves the hand (the release's
+    // power): an option may read it its own way, at GLUT's time of the
+    // picture or of the key press.
+    virtual void readMeter(float& /*power*/, const Turn& /*shown*/) {}
     // The ball has left the hand; the state is rolling.
     virtual void ballReleased() {}
     // A knock or an event of the roll, as it happens within a ball step.
@@ -153,6 +161,9 @@ const Turn& gameTurn();
 int pinsStanding();
 // The same pins as bits: bit i for pin i in rack order.
 unsigned standingPins();
+// Where the aim of a waiting ball crosses the target arrows, by whichever
+// physics rolls.
+float aimAtArrows(const Turn& waiting);
 // Draws and shows the picture of a turn, a fraction of the way between the
 // step before and the latest.
 void showTurn(const Turn& shown, float fraction);
@@ -182,6 +193,7 @@ bool takeKey(unsigned char key);
 bool takeSpecialKey(int key);
 bool holdStep(void (*step)(int), int value);
 void stepBegins();
+void readMeter(float& power, const Turn& shown);
 void ballReleased();
 void rollEnded();
 void ballStepped();

@@ -8,6 +8,7 @@
 
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,7 +17,10 @@
 #include "game_window.h"
 #include "glut_recorder.h"
 #include "option_door.h"
+#include "lane_geometry.h"
+#include "real_physics/lane_to_scene.h"
 #include "real_physics/real_physics.h"
+#include "real_physics/speed_meter.h"
 #include "score/score.h"
 
 namespace {
@@ -29,6 +33,8 @@ public:
     std::string knocks;          // kind, place and strength of each, in order
     std::string pinKnocks;       // kind and pin of each knock naming its pin
     std::vector<float> speeds;   // the ball's, after each step while rolling
+    float releasedPower = -1;    // the meter as the ball left the hand
+    std::vector<std::pair<float, float>> path;  // the ball's x and z after each step while rolling
     int standingAtRollEnd = -1;
 
     void contactMade(const Contact& contact) override
@@ -44,11 +50,14 @@ public:
 
     void ballStepped() override
     {
-        if (gameTurn().currentState == rolling)
+        if (gameTurn().currentState == rolling) {
             speeds.push_back(gameTurn().ballSpeed);
+            path.emplace_back(gameTurn().ballX, gameTurn().ballZ);
+        }
     }
 
     void rollEnded() override { standingAtRollEnd = pinsStanding(); }
+    void ballReleased() override { releasedPower = gameTurn().ballSpeed; }
 
     bool holdStep(void (*step)(int), int value) override
     {
@@ -64,15 +73,22 @@ private:
 
 Listener listener;
 
-// Slides and aims the ball with the keys, releases it at once at full power
-// and runs the game's timers until the ball waits again.
-void bowl(int slides, int turns)
+// Slides and aims the ball with the keys.
+void aim(int slides, int turns)
 {
     for (int i = 0; i < std::abs(slides); i++)
         keyboard(slides > 0 ? 'd' : 'a', 0, 0);
     for (int i = 0; i < std::abs(turns); i++)
         specialKeyboard(turns > 0 ? GLUT_KEY_RIGHT : GLUT_KEY_LEFT, 0, 0);
+}
+
+// Aims, releases the ball at full power and runs the game's timers until
+// the ball waits again.
+void bowl(int slides, int turns)
+{
+    aim(slides, turns);
     keyboard(' ', 0, 0);
+    glutRecorder::now += meterSweepMilliseconds;  // a real ball's meter full
     keyboard(' ', 0, 0);
     while (currentState != aiming && glutRecorder::runNextTimer()) {
     }
@@ -142,6 +158,70 @@ TEST_F(RealPhysicsGame, KnocksComeFromContactsAndHeldStepsChangeNothing)
     listener.holding = true;
     bowl(11, 0);
     EXPECT_EQ(listener.knocks, steady);
+}
+
+// The meter is read at the very millisecond of the second press, between
+// its 50 ms steps: a triangle from empty, 800 ms to full and as long back,
+// that stands still while the game is paused.
+TEST_F(RealPhysicsGame, TheMeterIsReadWhereItStandsAtThePress)
+{
+    struct Press {
+        int after;     // milliseconds from the first press
+        int pausedAt;  // paused 300 ms from this time, or -1
+        float power;
+    };
+    const Press presses[] = {
+        {0, -1, 0}, {123, -1, 123 / 800.0f}, {124, -1, 124 / 800.0f}, {799, -1, 799 / 800.0f},
+        {800, -1, 1}, {1000, -1, 600 / 800.0f}, {1600, -1, 0}, {1650, -1, 50 / 800.0f}, {423, 100, 123 / 800.0f},
+    };
+    for (const Press& press : presses) {
+        newGame();
+        keyboard(' ', 0, 0);
+        const int start = glutRecorder::now;
+        if (press.pausedAt >= 0) {
+            glutRecorder::now = start + press.pausedAt;
+            pauseGame(true);
+            glutRecorder::now += 300;
+            pauseGame(false);
+        }
+        glutRecorder::now = start + press.after;
+        keyboard(' ', 0, 0);
+        EXPECT_EQ(listener.releasedPower, press.power) << "pressed after " << press.after << " ms";
+        glutRecorder::clear();  // the roll is not watched
+    }
+}
+
+// The aim line meets the arrows where a ball rolled straight along the aim
+// crosses them: the arrows of the drawn lane for the written ball, the
+// real lane's 15 ft, drawn shortened, for a real one with no hook.
+TEST(AimLine, CrossesTheArrowsWhereAStraightBallDoes)
+{
+    for (bool real : {false, true}) {
+        // A real ball's aim is a tenth of the written one's.
+        const int turned = real ? 3 : 1;
+        for (const auto& [slides, turns] : {std::pair(0, 0), std::pair(-20, 4 * turned), std::pair(15, -3 * turned)}) {
+            detachOptions();
+            if (real)
+                attachOption(realPhysicsOption());
+            attachOption(listener);
+            restoreStartState();
+            newGame();
+            listener = Listener();
+            aim(slides, turns);
+            const float aimed = aimAtArrows(gameTurn());
+            const double arrowsZ = real ? sceneZ(-4.572, gameTurn().ballZ) : targetArrowsZ;
+            bowl(0, 0);
+            const auto& path = listener.path;
+            const auto past = std::find_if(path.begin(), path.end(), [&](auto at) { return at.second < arrowsZ; });
+            ASSERT_TRUE(past != path.begin() && past != path.end()) << real << " " << turns;
+            const auto before = *(past - 1);
+            const double along = (arrowsZ - before.second) / (past->second - before.second);
+            EXPECT_NEAR(before.first + along * (past->first - before.first), aimed, 0.003)
+                << (real ? "real" : "written") << " ball, slid " << slides << ", turned " << turns;
+        }
+    }
+    detachOptions();
+    restoreStartState();
 }
 
 // The written roll straight at the head pin: the ball meets pin 0 first,

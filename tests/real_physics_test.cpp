@@ -15,9 +15,10 @@
 
 #include <unistd.h>
 
+#include "real_physics/hand.h"
 #include "real_physics/lane_world.h"
+#include "scratch_folder.h"
 #include "vector3d.h"
-#include "real_physics/release_speed.h"
 #include "real_physics/roll_figures.h"
 
 using namespace real;
@@ -281,20 +282,6 @@ TEST(RealPhysics, KnocksComeFromContacts)
     EXPECT_LT((firstBallPin - btVector3(0.0605f * 0.5f, 0.11f, btScalar(headPinZ))).length(), 0.08f);
 }
 
-// The meter read at any moment: up at an even pace and down again, so two
-// presses 3 ms apart throw balls more than a hundredth of a m/s apart.
-TEST(RealPhysics, TheMeterGivesTheSpeedBetweenItsSteps)
-{
-    using namespace release;
-    const double quarter = (fastestBall - slowestBall) / 4;
-    const double reads[][2] = {{-1, slowestBall}, {0, slowestBall}, {0.25, slowestBall + quarter},
-                               {1, fastestBall}, {1.25, fastestBall - quarter}, {2, slowestBall}};
-    for (const auto& [sweeps, speed] : reads)
-        EXPECT_NEAR(speedAt(sweeps * sweepSeconds), speed, 1e-9) << "after " << sweeps << " sweeps";
-    for (double seconds : {0.0, 0.3123, 0.69, 0.9, 1.37})
-        EXPECT_GT(std::fabs(speedAt(seconds + 0.003) - speedAt(seconds)), 0.01) << "at " << seconds;
-}
-
 // A hook from the foul line and a second ball at what it left: pins down,
 // every pin's and the ball's last place, every knock and the oil they
 // left, as bytes in hex.
@@ -365,4 +352,25 @@ TEST(RealPhysics, SameReleasesSameRollsBitForBit)
         output.append(buffer, n);
     ASSERT_EQ(pclose(child), 0) << output;
     EXPECT_NE(output.find("fingerprint " + first + "\n"), std::string::npos) << "in another process";
+}
+
+// The hand's file read defensively: only "left" and a line end is the left
+// hand, anything else or nothing the right; saved whole, it reads back.
+TEST(BowlersHand, ReadDefensivelyAndSavedWhole)
+{
+    ScratchFolder data;
+    setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+    EXPECT_EQ(savedHand(), Hand::right) << "no file";
+    saveHand(Hand::left);
+    EXPECT_EQ(savedHand(), Hand::left);
+    const std::string file = data / "bowling/hand";
+    for (const auto& [text, hand] : {std::pair("right\n", Hand::right), std::pair("left\n", Hand::left),
+                                     std::pair("left", Hand::right), std::pair("leftover\n", Hand::right),
+                                     std::pair("", Hand::right), std::pair("left\nleft\n", Hand::right)}) {
+        FILE* written = fopen(file.c_str(), "w");
+        fputs(text, written);
+        fclose(written);
+        EXPECT_EQ(savedHand(), hand) << '"' << text << '"';
+    }
+    unsetenv("XDG_DATA_HOME");
 }

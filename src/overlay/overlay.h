@@ -7,6 +7,7 @@
 
 #include <cstddef>
 
+#include "rendering/rendering.h"
 #include "turn.h"
 
 struct SceneLayout;
@@ -64,6 +65,13 @@ void endFlat();
 void drawText(const char* text, float centreX, float baseline, float capHeight);
 // Its width in the same units.
 float textWidth(const char* text, float capHeight);
+// A label beside the meter, in its camera's units (lookFromMeterCamera), on
+// a baseline just over the meter's band or just within its bottom, in the
+// current colour; the meter camera is placed for it.
+inline constexpr float meterLabelCapHeight = 0.022f;
+inline constexpr float meterLabelOver = meterTop + 0.015f;
+inline constexpr float meterLabelLow = meterBottom + 0.005f;
+void drawMeterLabel(const char* text, float centreX, float baseline);
 
 // A panel over the middle of the scene's viewport: a title above lines of
 // text, each line's parts (split at a tab) in two columns. Leaves every

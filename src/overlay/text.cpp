@@ -22,3 +22,17 @@ float textWidth(const char* text, float capHeight)
 {
     return glutStrokeLengthf(font, (const unsigned char*)text) * capHeight / romanCapHeight;
 }
+
+void drawMeterLabel(const char* text, float centreX, float baseline)
+{
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glPushMatrix();
+    glLoadIdentity();
+    lookFromMeterCamera();
+    glScalef(1, -1, 1);  // the text's y runs downwards
+    drawText(text, centreX, -baseline, meterLabelCapHeight);
+    glPopMatrix();
+    glPopAttrib();
+}

@@ -200,6 +200,11 @@ public:
         glPopMatrix();
     }
 
+    float aimAtArrows(const Turn& waiting) const override
+    {
+        return (float)(waiting.ballX + std::tan(waiting.ballTheta * pi / 180) * (waiting.ballZ - targetArrowsZ));
+    }
+
 private:
     WrittenEvents events;
 };

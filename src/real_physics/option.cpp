@@ -10,9 +10,11 @@
 #include <cmath>
 
 #include "lane_geometry.h"
+#include "real_physics/hand.h"
 #include "real_physics/lane_to_scene.h"
 #include "real_physics/release_speed.h"
 #include "real_physics/roll_pictures.h"
+#include "real_physics/speed_meter.h"
 
 static const int fixedStepsPerBallStep = 12;
 static_assert(fixedStepsPerBallStep * LaneWorld::stepSeconds * 1000 == stepMilliseconds,
@@ -24,6 +26,8 @@ using release::slowestBall;
 using release::fastestBall;
 // Spin in steps either way, to the strongest hook at the last.
 static const int strongestSpin = 3;
+// The target arrows, 15 ft past the foul line.
+static const double targetArrowsMetres = 4.572;
 // A knock's strength: 0 at the least heard, 1 at a ball's full hit.
 static const float faintestKnock = 0.2f;
 static const float hardestKnock = 20.0f;
@@ -47,14 +51,16 @@ namespace {
 
 class RealRoll : public RollPhysics {
 public:
-    int spin = 0;
+    int spin = 0;  // steps of hook to the hand's natural side, negative to the other
+    Hand hand = savedHand();
+    double releasedSpeed = 0;  // m/s, of the last ball released; 0 before the first
 
     void release(const Release& release) override
     {
         foulLineZ = release.z;
-        const double speed = slowestBall + (fastestBall - slowestBall) * release.power;
-        lane.release(bowled(release.x / sceneUnitsPerMetre, release.theta * realDegreesPerAimDegree, speed,
-                            (double)spin / strongestSpin),
+        releasedSpeed = slowestBall + (fastestBall - slowestBall) * release.power;
+        lane.release(bowled(release.x / sceneUnitsPerMetre, release.theta * realDegreesPerAimDegree, releasedSpeed,
+                            (double)hookSide() / strongestSpin),
                       release.bumpers);
         older = newer = LaneSnapshot::of(lane);
         ballWasInGutter = false;
@@ -105,16 +111,37 @@ public:
         if (shown.currentState == rolling)
             drawBallBetween(older, newer, fraction, foulLineZ);
         else
-            drawWaitingBall(shown, shown.ballTheta * realDegreesPerAimDegree);
+            drawWaitingBall(shown, aimAtArrows(shown));
+    }
+
+    // The real aim's line at the real arrows, drawn at the picture's arrows.
+    float aimAtArrows(const Turn& waiting) const override
+    {
+        const double aim = waiting.ballTheta * realDegreesPerAimDegree * pi / 180;
+        return (float)(waiting.ballX + std::tan(aim) * targetArrowsMetres * sceneUnitsPerMetre);
     }
 
     void drawLayer(Layer layer)
     {
-        if (layer == Layer::lane)
+        if (layer == Layer::lane) {
             drawPitAndKickbacks(foulLineZ);
-        else if (layer == Layer::meter)
-            drawSpin(spin, strongestSpin);
+        } else if (layer == Layer::meter) {
+            drawSpin(hookSide(), strongestSpin);
+            const Turn& turn = gameTurn();
+            drawAimLabels(hand, turn.currentState == rolling ? 0 : boardAt(aimAtArrows(turn)), releasedSpeed);
+        }
     }
+
+    // Boards of the picture's lane, 1 to 39, counted from the hand's edge.
+    int boardAt(float x) const
+    {
+        const double fromRight = (laneEdge - x) / (2 * laneEdge) * laneBoards;
+        const double fromEdge = hand == Hand::right ? fromRight : laneBoards - fromRight;
+        return std::clamp((int)std::floor(fromEdge) + 1, 1, laneBoards);
+    }
+
+    // Steps of hook to +x, positive, or to -x.
+    int hookSide() const { return spin * naturalHookSide(hand); }
 
 private:
     LaneWorld lane;
@@ -157,6 +184,41 @@ private:
 
 class RealPhysicsOption : public PlayerOption {
 public:
+    bool takeKey(unsigned char key) override
+    {
+        if (gameTurn().currentState != aiming || (key != 'l' && key != 'L'))
+            return false;
+        roll.hand = roll.hand == Hand::right ? Hand::left : Hand::right;
+        saveHand(roll.hand);
+        glutPostRedisplay();
+        return true;
+    }
+
+    // The meter starts with its first step, at the press of Space.
+    void stepBegins() override
+    {
+        if (gameTurn().currentState == powering && !meter.isRunning())
+            meter.start(glutGet(GLUT_ELAPSED_TIME));
+    }
+
+    // Empty while aiming, as it starts; the ball's speed while rolling.
+    void readMeter(float& power, const Turn& shown) override
+    {
+        if (meter.isRunning())
+            power = meter.read(glutGet(GLUT_ELAPSED_TIME));
+        else if (shown.currentState == aiming)
+            power = 0;
+    }
+
+    void ballReleased() override { meter.stop(); }
+    // A new game: fresh oil, and a meter not yet started.
+    void gameRestarted() override
+    {
+        meter.stop();
+        roll.layFreshOil();
+    }
+    void gamePaused(bool paused) override { meter.pause(paused, glutGet(GLUT_ELAPSED_TIME)); }
+
     bool takeSpecialKey(int key) override
     {
         if (gameTurn().currentState != aiming || (key != GLUT_KEY_UP && key != GLUT_KEY_DOWN))
@@ -170,10 +232,9 @@ public:
     RollPhysics* rollPhysics() override { return &roll; }
     void drawLayer(Layer layer, const Turn&) override { roll.drawLayer(layer); }
 
-    void gameRestarted() override { roll.layFreshOil(); }
-
 private:
     RealRoll roll;
+    SpeedMeter meter;
 };
 
 }  // namespace

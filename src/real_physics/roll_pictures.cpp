@@ -5,8 +5,10 @@
 #include <GL/glu.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include "lane_geometry.h"
+#include "overlay/overlay.h"
 #include "real_physics/lane_to_scene.h"
 #include "rendering/rendering.h"
 
@@ -101,11 +103,12 @@ void drawBallBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float
     glPopMatrix();
 }
 
-void drawSpin(int spin, int strongestSpin)
+void drawSpin(int hook, int strongestSpin)
 {
     const float left = 0.28f, right = 0.40f;
     const float middle = (left + right) / 2;
-    const float bend = 0.05f * spin / strongestSpin;
+    const float bend = 0.05f * hook / strongestSpin;
+    const float height = meterTop - meterBottom - 0.02f;
     glPushMatrix();
     glLoadIdentity();
     lookFromMeterCamera();
@@ -116,20 +119,48 @@ void drawSpin(int spin, int strongestSpin)
     glBegin(GL_LINE_STRIP);
     for (int i = 0; i <= 8; i++) {
         const float t = i / 8.0f;
-        glVertex3f(middle + bend * t * t, meterBottom + 0.01f + (meterTop - meterBottom - 0.02f) * t, 0);
+        glVertex3f(middle + bend * t * t, meterBottom + 0.01f + height * t, 0);
     }
     glEnd();
+    // A head on the path's end, along its last direction.
+    const float endX = middle + bend, endY = meterBottom + 0.01f + height;
+    const float heading = std::atan2(2 * bend, height);
+    glBegin(GL_LINES);
+    for (float side : {-0.5f, 0.5f}) {
+        glVertex3f(endX, endY, 0);
+        glVertex3f(endX - 0.015f * std::sin(heading + side), endY - 0.015f * std::cos(heading + side), 0);
+    }
+    glEnd();
+    glColor3f(1, 1, 1);
+    drawMeterLabel(hook == 0 ? "NO HOOK" : hook < 0 ? "HOOK LEFT" : "HOOK RIGHT", middle, meterLabelOver);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
     glPopMatrix();
 }
 
-void drawWaitingBall(const Turn& shown, double aimDegrees)
+void drawAimLabels(Hand hand, int boardAtArrows, double releasedSpeed)
+{
+    glColor3f(1, 1, 1);
+    if (boardAtArrows > 0) {
+        const float column = meterLeft - 0.15f;
+        char board[24];
+        snprintf(board, sizeof board, "ARROWS %d", boardAtArrows);
+        drawMeterLabel(hand == Hand::right ? "RIGHT HAND" : "LEFT HAND", column, meterLabelOver);
+        drawMeterLabel(board, column, meterLabelLow);
+    }
+    if (releasedSpeed > 0) {
+        char speed[24];
+        snprintf(speed, sizeof speed, "%.1f km/h", releasedSpeed * 3.6);
+        drawMeterLabel(speed, (meterLeft + meterRight) / 2, meterLabelOver);
+    }
+}
+
+void drawWaitingBall(const Turn& shown, float aimAtArrows)
 {
     glPushMatrix();
     glTranslatef(shown.ballX, 0, shown.ballZ);
     if (shown.currentState == aiming) {
-        const double angle = std::atan(std::tan(aimDegrees * pi / 180) * runShortening(shown.ballZ)) * 180 / pi;
+        const double angle = std::atan2(aimAtArrows - shown.ballX, shown.ballZ - targetArrowsZ) * 180 / pi;
         drawAimArrowTurned((float)-angle);
     }
     drawBall(shown);

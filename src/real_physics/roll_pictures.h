@@ -2,6 +2,7 @@
 // src/real_physics/.
 #pragma once
 
+#include "real_physics/hand.h"
 #include "real_physics/lane_world.h"
 #include "turn.h"
 
@@ -19,13 +20,17 @@ struct LaneSnapshot {
 // of the scene; foulLineZ is the scene's z of the foul line.
 void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ);
 void drawBallBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ);
-// The written ball where it waits, with an aim arrow along the real aim as
-// the shortened run shows it.
-void drawWaitingBall(const Turn& shown, double aimDegrees);
+// The written ball where it waits, with an aim arrow along the line to
+// where it is aimed across the target arrows.
+void drawWaitingBall(const Turn& shown, float aimAtArrows);
 // Unlit, in world coordinates: the pit's opening across the end of the
 // drawn lane, dark, and the kickbacks the pins bounce off, upright beside
 // the deck.
 void drawPitAndKickbacks(double foulLineZ);
 // Beside the meter and as tall: a box with the ball's path in it, straight
-// or bending as far as the spin.
-void drawSpin(int spin, int strongestSpin);
+// or bending as far as the hook (steps to +x, or negative to -x), labelled.
+void drawSpin(int hook, int strongestSpin);
+// Left of the meter the hand and the board the aim crosses at the arrows
+// (none while 0); over its middle the last ball's speed, once there is one
+// (m/s).
+void drawAimLabels(Hand hand, int boardAtArrows, double releasedSpeed);

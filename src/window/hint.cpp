@@ -3,22 +3,35 @@
 #include <GL/gl.h>
 
 #include <initializer_list>
+#include <vector>
 
 #include "overlay/overlay.h"
 #include "window/window_parts.h"
 
 static const float hintBaseline = 11;
 static const float hintCapHeight = 8;
+static const float leastGap = 10;  // strip units between two parts
 
-// Each part centred in an equal share of the strip's width: the stroke
-// font's spaces are too wide to set the parts apart by.
-static void drawParts(std::initializer_list<const char*> parts)
+// The keys a player needs now, then Esc and F1 where the strip has room
+// for them; the gaps between the parts all alike.
+static void drawParts(std::vector<const char*> parts)
 {
-    const float share = stripUnitsWide / parts.size();
-    float centre = share / 2;
+    float width = 0;
+    for (const char* part : parts)
+        width += textWidth(part, hintCapHeight);
+    for (const char* extra : {"Esc: pause", "F1: keys"}) {
+        const float more = textWidth(extra, hintCapHeight);
+        if (width + more + leastGap * (parts.size() + 2) > stripUnitsWide)
+            break;
+        parts.push_back(extra);
+        width += more;
+    }
+    const float gap = (stripUnitsWide - width) / (parts.size() + 1);
+    float left = gap;
     for (const char* part : parts) {
-        drawText(part, centre, hintBaseline, hintCapHeight);
-        centre += share;
+        const float partWidth = textWidth(part, hintCapHeight);
+        drawText(part, left + partWidth / 2, hintBaseline, hintCapHeight);
+        left += partWidth + gap;
     }
 }
 
@@ -26,12 +39,14 @@ static void drawKeysNow()
 {
     glColor3f(0.85f, 0.85f, 0.6f);
     const int state = gameTurn().currentState;
-    if (state == aiming)
-        drawParts({"A D: move", "Arrows: aim", "B: bumpers", "Space: power", "Drag, V: camera"});
+    if (state == aiming && keysAct(KeysOf::realBalls))
+        drawParts({"A D: move", "Arrows: aim", "Up Down: hook", "L: hand", "Space: speed"});
+    else if (state == aiming)
+        drawParts({"A D: move", "Arrows: aim", "B: bumpers", "Space: speed", "V: view"});
     else if (state == powering)
         drawParts({"Space: release the ball", "V: view", "Drag: camera"});
     else
-        drawParts({"V: view", "Drag: camera", "Esc: pause", "F1: all keys"});
+        drawParts({"V: view", "Drag: camera"});
 }
 
 void drawHint()

@@ -101,10 +101,13 @@ static void drawKeysPanel()
     static const int maxLines = 16;
     static char lines[maxLines][96];
     static const char* pointers[maxLines];
-    const int count = std::min(controlCount, maxLines);
-    for (int i = 0; i < count; i++) {
-        snprintf(lines[i], sizeof lines[i], "%s\t%s", controls[i].keys, controls[i].action);
-        pointers[i] = lines[i];
+    int count = 0;
+    for (int i = 0; i < controlCount && count < maxLines; i++) {
+        if (!keysAct(controls[i].game))
+            continue;
+        snprintf(lines[count], sizeof lines[count], "%s\t%s", controls[i].keys, controls[i].action);
+        pointers[count] = lines[count];
+        count++;
     }
     drawPanel("Keys", pointers, count);
 }

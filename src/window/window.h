@@ -10,5 +10,6 @@
 #include "option_door.h"
 
 // The option. Its arguments are GLUT's, before glutInit reads them: a
-// -geometry among them places the window instead.
-PlayerOption& playerWindow(int argc, char** argv);
+// -geometry among them places the window instead. With real balls the
+// hint and the keys panel name their keys too.
+PlayerOption& playerWindow(int argc, char** argv, bool withRealBalls = false);

@@ -4,6 +4,10 @@
 #include "window/window.h"
 #include "window/window_parts.h"
 
+static bool realBalls = false;
+
+bool keysAct(KeysOf game) { return game != KeysOf::realBalls || realBalls; }
+
 namespace {
 
 class PlayerWindow : public PlayerOption {
@@ -16,7 +20,11 @@ class PlayerWindow : public PlayerOption {
 
     void drawLayer(Layer layer, const Turn&) override
     {
-        if (layer == Layer::strip)
+        if (layer == Layer::lane)
+            drawAimLine();
+        else if (layer == Layer::meter)
+            drawMeterCaption();
+        else if (layer == Layer::strip)
             drawHint();
         else if (layer == Layer::panel)
             drawPanels();
@@ -25,9 +33,10 @@ class PlayerWindow : public PlayerOption {
 
 }  // namespace
 
-PlayerOption& playerWindow(int argc, char** argv)
+PlayerOption& playerWindow(int argc, char** argv, bool withRealBalls)
 {
     static PlayerWindow option;
+    realBalls = withRealBalls;
     noteGeometry(argc, argv);
     showStripBand(StripBand::hint, true);
     return option;

@@ -1,7 +1,12 @@
 // window_parts.h: the player's window's parts, private to src/window/.
 #pragma once
 
+#include "command_line.h"
 #include "option_door.h"
+
+// window_option.cpp: the keys of this game act, those of real balls only
+// where they roll.
+bool keysAct(KeysOf game);
 
 // placement.cpp: GLUT's -geometry, if given, noted from its arguments.
 void noteGeometry(int argc, char** argv);
@@ -14,6 +19,11 @@ void keepProportions(SceneLayout& layout);
 
 // window_class.cpp: WM_CLASS bowling/Bowling on the open window.
 void nameWindowClass();
+
+// aiming.cpp: in the lane's layer, the line the waiting ball is aimed
+// along through the target arrows; beside the meter, what it sets.
+void drawAimLine();
+void drawMeterCaption();
 
 // hint.cpp: the keys that act now, in the strip's hint band.
 void drawHint();

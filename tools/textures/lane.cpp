@@ -11,7 +11,7 @@ static const int textureHeight = 512;  // texels are stretched 2.3 times along t
 
 static const double laneWidth = 2 * laneEdge;
 
-static const int boardCount = 39;
+static const int boardCount = laneBoards;
 static const double seamTexels = 0.5;  // seam width; the seams are a hint, not stripes
 
 // Marks along the lane are placed as on a real 60-foot lane, scaled to the
