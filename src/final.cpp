@@ -127,6 +127,7 @@ void drawTurn(const Turn& shown, float fraction)
 
     door::drawLayer(Layer::meter);
     door::drawLayer(Layer::strip);
+    door::drawLayer(Layer::banner);
     door::drawLayer(Layer::panel);
     glutSwapBuffers();
 }
