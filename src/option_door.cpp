@@ -78,7 +78,37 @@ RollPhysics& rollPhysics()
 
 int pinsStanding() { return rollPhysics().pinsStanding(); }
 
-void showTurn(const Turn& shown, float fraction) { drawTurn(shown, fraction); }
+void showTurn(const Turn& shown, float fraction) { drawTurn(shown, fraction, rollPhysics()); }
+void showTurn(const Turn& shown, float fraction, Roll& roll) { drawTurn(shown, fraction, roll); }
+
+namespace {
+
+// The physics' replay with the meter's step that the game's own timer
+// brought between the roll's first ball step and its second.
+class LastRollAgain : public Roll {
+public:
+    Roll* physics = nullptr;
+    int steps = 0;
+
+    bool step(Turn& turn) override
+    {
+        if (steps++ == 1)
+            stepMeter(turn);
+        return physics->step(turn);
+    }
+    void drawPins(const Turn& shown, float fraction) override { physics->drawPins(shown, fraction); }
+    void drawBall(const Turn& shown, float fraction) override { physics->drawBall(shown, fraction); }
+};
+
+}  // namespace
+
+Roll& replayLastRoll()
+{
+    static LastRollAgain again;
+    again.physics = &rollPhysics().replay();
+    again.steps = 0;
+    return again;
+}
 
 unsigned standingPins() { return rollPhysics().standingPins(); }
 
@@ -127,7 +157,7 @@ void stepBegins() { callEach(&PlayerOption::stepBegins); }
 void ballReleased() { callEach(&PlayerOption::ballReleased); }
 void rollEnded() { callEach(&PlayerOption::rollEnded); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }
-bool drawPicture() { return firstTakes(&PlayerOption::drawPicture); }
+bool drawPicture() { return topTakes(&PlayerOption::drawPicture); }
 void drawLayer(Layer layer) { callEach(&PlayerOption::drawLayer, layer); }
 void placeCamera(Camera& camera, const Turn& shown) { callEach(&PlayerOption::placeCamera, camera, shown); }
 int currentGame() { return gameNumber; }

@@ -44,19 +44,25 @@ static bool heard(const Knock& knock, ContactKind& kind)
 
 namespace {
 
-class RealRoll : public RollPhysics {
+// A lane as a roll steps it and the pictures show it: the game's, which
+// tells every option its knocks, or a replay's, which tells no one.
+class LaneRoll : public Roll {
 public:
-    int spin = 0;
+    explicit LaneRoll(bool told) : told(told) {}
 
-    void release(const Release& release) override
+    void release(const Launch& launch, bool bumpers, double foulLine)
     {
-        foulLineZ = release.z;
-        const double speed = slowestBall + (fastestBall - slowestBall) * release.power;
-        lane.release(bowled(release.x / sceneUnitsPerMetre, release.theta * realDegreesPerAimDegree, speed,
-                            (double)spin / strongestSpin),
-                      release.bumpers);
-        older = newer = LaneSnapshot::of(lane);
-        ballWasInGutter = false;
+        foulLineZ = foulLine;
+        lane.release(launch, bumpers);
+        started();
+    }
+
+    // The other roll's last release, from the same start in this world.
+    void releaseAgain(const LaneRoll& other)
+    {
+        foulLineZ = other.foulLineZ;
+        lane.release(other.lane.lastStart());
+        started();
     }
 
     bool step(Turn& turn) override
@@ -65,8 +71,9 @@ public:
         bool over = false;
         for (int i = 0; i < fixedStepsPerBallStep && !over; i++) {
             lane.step();
-            for (const Knock& knock : lane.knocks())
-                report(knock);
+            if (told)
+                for (const Knock& knock : lane.knocks())
+                    report(knock);
             over = lane.rollOver();
         }
         newer = LaneSnapshot::of(lane);
@@ -75,17 +82,7 @@ public:
         return over;
     }
 
-    int pinsStanding() const override { return lane.pinsStanding(); }
-
-    unsigned standingPins() const override
-    {
-        unsigned standing = 0;
-        for (int i = 0; i < real::pinCount; i++)
-            standing |= (unsigned)lane.pinStanding(i) << i;
-        return standing;
-    }
-
-    void setUp(bool newRack) override
+    void setUp(bool newRack)
     {
         if (newRack)
             lane.rack();
@@ -104,20 +101,20 @@ public:
             drawWaitingBall(shown, shown.ballTheta * realDegreesPerAimDegree);
     }
 
-    void drawLayer(Layer layer)
-    {
-        if (layer == Layer::lane)
-            drawPitAndKickbacks(foulLineZ);
-        else if (layer == Layer::meter)
-            drawSpin(spin, strongestSpin);
-    }
+    LaneWorld lane;
+    double foulLineZ = 0;
 
 private:
-    LaneWorld lane;
+    const bool told;
     LaneSnapshot older = LaneSnapshot::of(lane);
     LaneSnapshot newer = older;
-    double foulLineZ = 0;
     bool ballWasInGutter = false;
+
+    void started()
+    {
+        older = newer = LaneSnapshot::of(lane);
+        ballWasInGutter = false;
+    }
 
     void report(const Knock& knock)
     {
@@ -145,10 +142,57 @@ private:
         newer.ball.getOpenGLMatrix(turn.ballRollM);
         turn.ballRollM[12] = turn.ballRollM[13] = turn.ballRollM[14] = 0;
         const bool gutter = inGutter(turn.ballX);
-        if (gutter && !ballWasInGutter)
+        if (told && gutter && !ballWasInGutter)
             reportContact({ContactKind::ballGutter, turn.ballX, 0, turn.ballZ, turn.ballSpeed, -1});
         ballWasInGutter = gutter;
     }
+};
+
+class RealRoll : public RollPhysics {
+public:
+    int spin = 0;
+
+    void release(const Release& release) override
+    {
+        const double speed = slowestBall + (fastestBall - slowestBall) * release.power;
+        played.release(bowled(release.x / sceneUnitsPerMetre, release.theta * realDegreesPerAimDegree, speed,
+                              (double)spin / strongestSpin),
+                       release.bumpers, release.z);
+    }
+
+    bool step(Turn& turn) override { return played.step(turn); }
+    int pinsStanding() const override { return played.lane.pinsStanding(); }
+
+    unsigned standingPins() const override
+    {
+        unsigned standing = 0;
+        for (int i = 0; i < real::pinCount; i++)
+            standing |= (unsigned)played.lane.pinStanding(i) << i;
+        return standing;
+    }
+
+    void setUp(bool newRack) override { played.setUp(newRack); }
+
+    Roll& replay() override
+    {
+        again.releaseAgain(played);
+        return again;
+    }
+
+    void drawPins(const Turn& shown, float fraction) override { played.drawPins(shown, fraction); }
+    void drawBall(const Turn& shown, float fraction) override { played.drawBall(shown, fraction); }
+
+    void drawLayer(Layer layer)
+    {
+        if (layer == Layer::lane)
+            drawPitAndKickbacks(played.foulLineZ);
+        else if (layer == Layer::meter)
+            drawSpin(spin, strongestSpin);
+    }
+
+private:
+    LaneRoll played{true};
+    LaneRoll again{false};
 };
 
 class RealPhysicsOption : public PlayerOption {
