@@ -39,6 +39,7 @@ const Control controls[] = {
     {"f11", "full screen on or off", true},
     {"home, c", "the camera back to the start view", true},
     {"v", "the view: following the ball, the bowler's, or from the side", true},
+    {"r", "the last ball again, close up and slowed (while aiming); space skips it", true},
 };
 const int controlCount = sizeof controls / sizeof controls[0];
 

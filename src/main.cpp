@@ -9,6 +9,7 @@
 #include "final.h"
 #include "option_door.h"
 #include "real_physics/real_physics.h"
+#include "replay/replay.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
 #include "sound/sound.h"
@@ -34,11 +35,12 @@ int main(int argc, char** argv)
         attachOption(smoothOption());
     if (options.playSound)
         attachOption(soundOption());
-    // The player's game has its cameras, its callouts, and its window; last,
-    // so its panels cover what the others draw.
+    // The player's game has its cameras, its callouts, its replays, and its
+    // window; last, so its panels cover what the others draw.
     if (playerGame()) {
         attachOption(cameraOption());
         attachOption(calloutsOption());
+        attachOption(replayOption());
         attachOption(playerWindow(argc, argv));
     }
     startUp(&argc, argv);

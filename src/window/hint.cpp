@@ -27,7 +27,7 @@ static void drawKeysNow()
     glColor3f(0.85f, 0.85f, 0.6f);
     const int state = gameTurn().currentState;
     if (state == aiming)
-        drawParts({"A D: move", "Arrows: aim", "B: bumpers", "Space: power", "Drag, V: camera"});
+        drawParts({"A D: move", "Arrows: aim", "B: bumpers", "Space: power", "R: replay", "Drag, V: view"});
     else if (state == powering)
         drawParts({"Space: release the ball", "V: view", "Drag: camera"});
     else
