@@ -72,10 +72,10 @@ int watchReplay()
 {
     keyboard('r', 0, 0);
     int ticks = 0;
-    while (glutRecorder::runNextTimer()) {
-        if (++ticks % 8 == 0)
+    while (glutRecorder::runNextTimer())
+        if (++ticks % 8 == 0) {
             EXPECT_TRUE(replaying());
-    }
+        }
     return ticks;
 }
 

@@ -21,8 +21,8 @@ static const double slowPace = 0.25;
 // picture stays a moment.
 static const int stepsAfterImpact = 40;
 static const int endMilliseconds = 600;
-// Beside the pin deck on the right, low, looking across the rack.
-static const Camera deckSideCamera = {Vector3D(0.7f, 0.3f, -0.95f), Vector3D(-0.05f, 0.05f, -1.5f)};
+// Above the deck, ahead of the rack on the right, looking down across it.
+static const Camera aboveDeckCamera = {Vector3D(0.22f, 0.5f, -0.8f), Vector3D(-0.03f, 0.02f, -1.52f)};
 
 static Turn released;          // the game's turn as the last ball left the hand
 static bool anyReleased = false;
@@ -186,7 +186,7 @@ class ReplayOption : public PlayerOption {
     void placeCamera(Camera& camera, const Turn&) override
     {
         if (roll)
-            camera = deckSideCamera;
+            camera = aboveDeckCamera;
     }
 
     void drawLayer(Layer layer) override
