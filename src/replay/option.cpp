@@ -11,11 +11,14 @@
 #include "replay/replay.h"
 
 static const int pictureMilliseconds = 16;
-// From the ball this far before the head pin, a number of ball steps shown
-// at a quarter of their speed.
+// The run to the pins, out of the picture, goes by at twice its speed; from
+// the ball this far before the head pin, a number of ball steps are shown at
+// a quarter of theirs. A picture late by more than a step moves on by one.
+static const double runPace = 2;
 static const double impactLead = 0.35;
 static const int slowSteps = 16;
 static const double slowPace = 0.25;
+static const int longestTick = stepMilliseconds;
 // The replay ends this many steps after the slowing began, if the roll
 // has not ended before: a real ball may wait long in the pit. Its last
 // picture stays a moment.
@@ -34,10 +37,18 @@ static int stepsSlowed = -1;   // steps since the slowing began, -1 before
 static int endShown = -1;      // milliseconds the last picture has stood, -1 before the end
 static bool paused = false;
 static int ticks = 0;          // counts timer chains, so only the latest runs
+static int tickedAt = 0;       // GLUT's milliseconds at the last tick or start
 
 static void tick(int chain);
 
 static void arm() { glutTimerFunc(pictureMilliseconds, tick, ++ticks); }
+
+// A new chain of ticks, counted from now.
+static void startTicking()
+{
+    tickedAt = glutGet(GLUT_ELAPSED_TIME);
+    arm();
+}
 
 static void stop()
 {
@@ -56,7 +67,7 @@ static void start()
     stepsSlowed = -1;
     endShown = -1;
     if (!paused)
-        arm();
+        startTicking();
     glutPostRedisplay();
 }
 
@@ -72,21 +83,32 @@ static bool stepReplay()
     return over || stepsSlowed >= stepsAfterImpact;
 }
 
+static double pace()
+{
+    if (stepsSlowed < 0)
+        return runPace;
+    return stepsSlowed < slowSteps ? slowPace : 1;
+}
+
+// The replay's clock moves on by the time since the last tick, at its pace,
+// a step at a time.
 static void tick(int chain)
 {
     if (chain != ticks || !roll || paused)
         return;
+    const int now = glutGet(GLUT_ELAPSED_TIME);
+    const int elapsed = std::min(now - tickedAt, longestTick);
+    tickedAt = now;
     if (endShown >= 0) {
-        endShown += pictureMilliseconds;
+        endShown += elapsed;
         if (endShown >= endMilliseconds)
             stop();
         else
             arm();
         return;
     }
-    const bool slow = stepsSlowed >= 0 && stepsSlowed < slowSteps;
-    stepClock += pictureMilliseconds * (slow ? slowPace : 1);
-    if (stepClock >= stepMilliseconds) {
+    stepClock += elapsed * pace();
+    while (stepClock >= stepMilliseconds && endShown < 0) {
         stepClock -= stepMilliseconds;
         if (stepReplay()) {
             stepClock = stepMilliseconds;
@@ -165,7 +187,7 @@ class ReplayOption : public PlayerOption {
     {
         paused = pause;
         if (!paused && roll)
-            arm();
+            startTicking();
     }
 
     void gameRestarted() override
