@@ -67,15 +67,16 @@ void bowl(int slides, int turns)
 bool replaying() { return door::drawPicture(); }
 
 // Presses R and runs the replay to its end, drawing a picture now and then;
-// the timer's ticks it took.
+// the timer's ticks it took. One that never ends fails in a minute of ticks.
 int watchReplay()
 {
     keyboard('r', 0, 0);
     int ticks = 0;
-    while (glutRecorder::runNextTimer())
+    while (ticks < 4000 && glutRecorder::runNextTimer())
         if (++ticks % 8 == 0) {
             EXPECT_TRUE(replaying());
         }
+    EXPECT_FALSE(replaying()) << "the replay never ended";
     return ticks;
 }
 

@@ -170,7 +170,6 @@ class ReplayOption : public PlayerOption {
 
     void ballReleased() override
     {
-        stop();
         released = gameTurn();
         anyReleased = true;
         firstBall = released.framePart == 0;
