@@ -42,6 +42,7 @@ const Control controls[] = {
     {"v", "the view: following the ball, the bowler's, or from the side", KeysOf::playerGame},
     {"up, down", "more or less hook, down past straight to the other side (while aiming)", KeysOf::realBalls},
     {"l", "a right- or left-handed bowler (while aiming)", KeysOf::realBalls},
+    {"r", "the last ball again, close up and slowed (while aiming); space skips it", KeysOf::playerGame},
 };
 const int controlCount = sizeof controls / sizeof controls[0];
 

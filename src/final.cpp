@@ -98,11 +98,10 @@ void init_lighting()
     glShadeModel(GL_SMOOTH);
 }
 
-void display() { drawTurn(turn, 1); }
+void display() { drawTurn(turn, 1, door::rollPhysics()); }
 
-void drawTurn(const Turn& shown, float fraction)
+void drawTurn(const Turn& shown, float fraction, Roll& roll)
 {
-    RollPhysics& physics = door::rollPhysics();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
 
@@ -124,8 +123,8 @@ void drawTurn(const Turn& shown, float fraction)
     if (!door::drawFloor(shown))
         drawFloor();
     door::drawLayer(Layer::lane, shown);
-    physics.drawPins(shown, fraction);
-    physics.drawBall(shown, fraction);
+    roll.drawPins(shown, fraction);
+    roll.drawBall(shown, fraction);
     glPopMatrix();
 
     door::drawLayer(Layer::meter, shown);
@@ -151,21 +150,25 @@ void reshape(int w, int h)
     glutPostRedisplay();
 }
 
-// One step of the power meter: a triangle wave between 0 and 1 that rests
-// one step at each end.
+// A triangle wave between 0 and 1 that rests one step at each end.
+void stepMeter(Turn& turn)
+{
+    turn.ballSpeed = turn.ballSpeed + turn.ballSpeedChange;
+    if (turn.ballSpeed <= 0) {
+        turn.ballSpeed = 0;
+        turn.ballSpeedChange = meterStep;
+    } else if (turn.ballSpeed >= 1) {
+        turn.ballSpeed = 1;
+        turn.ballSpeedChange = -meterStep;
+    }
+}
+
 void changeSpeed(int game)
 {
     if (door::holdStep(changeSpeed, game))
         return;
     door::stepBegins();
-    ballSpeed = ballSpeed + ballSpeedChange;
-    if (ballSpeed <= 0) {
-        ballSpeed = 0;
-        ballSpeedChange = meterStep;
-    } else if (ballSpeed >= 1) {
-        ballSpeed = 1;
-        ballSpeedChange = -meterStep;
-    }
+    stepMeter(turn);
     glutPostRedisplay();
     if (currentState == powering)
         glutTimerFunc(stepMilliseconds, changeSpeed, game);

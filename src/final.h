@@ -9,6 +9,8 @@
 
 #include "turn.h"
 
+class Roll;
+
 // The turn being played, and its parts by the names the game uses.
 extern Turn turn;
 extern int& currentState;
@@ -37,13 +39,16 @@ extern bool shouldDrawAxes;
 void startUp(int* argc, char** argv);
 void init_lighting();
 void display();
-// The picture of a turn, a fraction of the way from the step before (for
-// a physics that draws between its own steps).
-void drawTurn(const Turn& shown, float fraction);
+// The picture of a turn of a roll, a fraction of the way from the step
+// before (for a physics that draws between its own steps).
+void drawTurn(const Turn& shown, float fraction, Roll& roll);
 void reshape(int w, int h);
 void keyboard(unsigned char key, int x, int y);
 void specialKeyboard(int key, int x, int y);
 void mouse(int button, int state, int x, int y);
 void mouseMove(int x, int y);
+// One step of the power meter. Its timer outlives the release: the step due
+// then comes between the roll's first ball step and its second.
 void changeSpeed(int value);
+void stepMeter(Turn& turn);
 void reset();

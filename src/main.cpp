@@ -10,6 +10,7 @@
 #include "final.h"
 #include "option_door.h"
 #include "real_physics/real_physics.h"
+#include "replay/replay.h"
 #include "score/score.h"
 #include "smooth/smooth.h"
 #include "sound/sound.h"
@@ -38,12 +39,13 @@ int main(int argc, char** argv)
     if (options.playSound)
         attachOption(soundOption());
     // The player's game has the alley around its lane, its cameras, its
-    // callouts, and its window; last, so its panels cover what the others
-    // draw.
+    // callouts, its replays, and its window; last, so its panels cover what
+    // the others draw.
     if (playerGame()) {
         attachOption(alleyOption());
         attachOption(cameraOption());
         attachOption(calloutsOption());
+        attachOption(replayOption());
         attachOption(playerWindow(argc, argv, options.realPhysics));
     }
     startUp(&argc, argv);

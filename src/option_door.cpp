@@ -70,7 +70,37 @@ const Turn& gameTurn() { return turn; }
 
 int pinsStanding() { return door::rollPhysics().pinsStanding(); }
 
-void showTurn(const Turn& shown, float fraction) { drawTurn(shown, fraction); }
+void showTurn(const Turn& shown, float fraction) { drawTurn(shown, fraction, door::rollPhysics()); }
+void showTurn(const Turn& shown, float fraction, Roll& roll) { drawTurn(shown, fraction, roll); }
+
+namespace {
+
+// The physics' replay with the meter's step that the game's own timer
+// brought between the roll's first ball step and its second.
+class LastRollAgain : public Roll {
+public:
+    Roll* physics = nullptr;
+    int steps = 0;
+
+    bool step(Turn& turn) override
+    {
+        if (steps++ == 1)
+            stepMeter(turn);
+        return physics->step(turn);
+    }
+    void drawPins(const Turn& shown, float fraction) override { physics->drawPins(shown, fraction); }
+    void drawBall(const Turn& shown, float fraction) override { physics->drawBall(shown, fraction); }
+};
+
+}  // namespace
+
+Roll& replayLastRoll()
+{
+    static LastRollAgain again;
+    again.physics = &door::rollPhysics().replay();
+    again.steps = 0;
+    return again;
+}
 
 unsigned standingPins() { return door::rollPhysics().standingPins(); }
 
@@ -130,7 +160,7 @@ void readMeter(float& power, const Turn& shown) { callEach(&PlayerOption::readMe
 void ballReleased() { callEach(&PlayerOption::ballReleased); }
 void rollEnded() { callEach(&PlayerOption::rollEnded); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }
-bool drawPicture() { return firstTakes(&PlayerOption::drawPicture); }
+bool drawPicture() { return topTakes(&PlayerOption::drawPicture); }
 bool drawFloor(const Turn& shown) { return firstTakes(&PlayerOption::drawFloor, shown); }
 void placeCamera(Camera& camera, const Turn& shown) { callEach(&PlayerOption::placeCamera, camera, shown); }
 void drawLayer(Layer layer, const Turn& shown) { callEach(&PlayerOption::drawLayer, layer, shown); }

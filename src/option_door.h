@@ -54,29 +54,37 @@ struct Release {
     bool bumpers;
 };
 
-// A roll's physics: the game steps, draws and ends every roll through one,
-// the written roll's unless an option brings its own.
-class RollPhysics {
+// A roll as it is stepped and drawn: the game's, or a replay of it.
+class Roll {
 public:
-    virtual ~RollPhysics() = default;
-    virtual void release(const Release& release) = 0;
+    virtual ~Roll() = default;
     // One ball step of 50 ms, which asks for the redraw; it keeps the turn's
     // ball up to date for the picture and the options. True once the roll is over.
     virtual bool step(Turn& turn) = 0;
+    // In world coordinates, a fraction (0 to 1) of the way from the step
+    // before to the latest: the pins, then the ball with whatever goes with
+    // it (the aim arrow while aiming).
+    virtual void drawPins(const Turn& shown, float fraction) = 0;
+    virtual void drawBall(const Turn& shown, float fraction) = 0;
+};
+
+// A roll's physics: the game steps, draws and ends every roll through one,
+// the written roll's unless an option brings its own.
+class RollPhysics : public Roll {
+public:
+    virtual void release(const Release& release) = 0;
     // Pins standing now: the score's pins down and the end of a frame.
     virtual int pinsStanding() const = 0;
     // The same pins as bits: bit i for pin i in rack order.
     virtual unsigned standingPins() const = 0;
     // After a roll: fallen pins swept away, or with newRack ten set up anew.
     virtual void setUp(bool newRack) = 0;
-    // In world coordinates, a fraction (0 to 1) of the way from the step
-    // before to the latest: the pins, then the ball with whatever goes with
-    // it (the aim arrow while aiming).
-    virtual void drawPins(const Turn& shown, float fraction) = 0;
-    virtual void drawBall(const Turn& shown, float fraction) = 0;
     // Across the lane, scene units, where the waiting ball is aimed to cross
     // the target arrows (targetArrowsZ): the line a bowler aims along.
     virtual float aimAtArrows(const Turn& waiting) const = 0;
+    // The last release rolled again from its start in a roll of its own
+    // that tells no option anything (options use replayLastRoll below).
+    virtual Roll& replay() = 0;
 };
 
 // What the options draw, in this order, each layer by every option in
@@ -127,8 +135,9 @@ public:
     virtual void gamePaused(bool) {}
     // The game went back to the first ball of a new game (newGame below).
     virtual void gameRestarted() {}
-    // GLUT wants a picture. True: the option has drawn it (with showTurn
-    // below); false lets the game draw the turn as it stands.
+    // GLUT wants a picture, first by the option attached last, whose picture
+    // lies on top. True: the option has drawn it (with showTurn below);
+    // false lets the game draw the turn as it stands.
     virtual bool drawPicture() { return false; }
     // Each picture, before the scene is drawn: where the camera stands and
     // looks, starting from the turn's own camera.
@@ -167,6 +176,13 @@ float aimAtArrows(const Turn& waiting);
 // Draws and shows the picture of a turn, a fraction of the way between the
 // step before and the latest.
 void showTurn(const Turn& shown, float fraction);
+// The same, of a turn of another roll, such as a replay.
+void showTurn(const Turn& shown, float fraction, Roll& roll);
+// The last roll again, apart from the game: stepped on a copy of the turn as
+// it stood at the release (gameTurn() at ballReleased), it rolls as the game
+// rolled it, step for step, tells no option anything and leaves the game's
+// turn and pins as they are. Each call starts it again.
+Roll& replayLastRoll();
 // Tells every option that the game stands still, or goes on again.
 void pauseGame(bool paused);
 // Tells every option of a knock or an event of the roll.

@@ -251,8 +251,8 @@ const std::map<std::string, std::function<void(std::istream&)>> actions = {
     {"window", [](std::istream& in) { const int w = next<int>(in); EXPECT_TRUE(resizeGameWindow(w, next<int>(in))); }},
     {"smooth", [](std::istream&) { smoothMotion(true); }},
     {"picture", [](std::istream&) { drawSmoothly(); }},
-    {"advance", [](std::istream& in) { pin(in).doFall(); }},
-    {"collide", [](std::istream& in) { Pin& p = pin(in); p.detectPinCollision(pin(in)); }},
+    {"advance", [](std::istream& in) { pin(in).doFall(turn); }},
+    {"collide", [](std::istream& in) { Pin& p = pin(in); p.detectPinCollision(pin(in), turn); }},
     {"set", [](std::istream& in) { settings.at(next(in))(in); }},
 };
 

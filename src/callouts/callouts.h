@@ -21,9 +21,6 @@ struct BallResult {
     int strikesBefore;       // strikes in a row just before this ball
 };
 
-// A bowler's split: the head pin down and the pins left in two or more
-// groups with a gap between them.
-bool isSplit(unsigned standing);
 // The callout in capitals ("STRIKE", "7-10 SPLIT"), or "" for a ball that
 // earns none.
 void calloutFor(const BallResult& ball, char* text, size_t size);

@@ -18,78 +18,91 @@ static const double decayThreshold = 0.013;
 static const double speedDecay = 0.003;
 static const double spinPerStep = 200;    // degrees per unit of step length
 
-static float aimRadians()
+static float aimRadians(const Turn& turn)
 {
-    return (float)(-ballTheta * pi / 180);
+    return (float)(-turn.ballTheta * pi / 180);
 }
 
 // Slow the ball, keep it off the bumpers or drop it into a gutter.
-static void slowAndGuide()
+static void slowAndGuide(Turn& turn)
 {
-    if (ballSpeed > decayThreshold)
-        ballSpeed = (float)(ballSpeed - speedDecay);
+    if (turn.ballSpeed > decayThreshold)
+        turn.ballSpeed = (float)(turn.ballSpeed - speedDecay);
 
-    if (useBumpers) {
-        if (ballX <= -bumperLine) {
-            ballX = (float)-bumperLine;
-            ballTheta = -ballTheta;
-        } else if (ballX >= bumperLine) {
-            ballX = (float)bumperLine;
-            ballTheta = -ballTheta;
+    if (turn.useBumpers) {
+        if (turn.ballX <= -bumperLine) {
+            turn.ballX = (float)-bumperLine;
+            turn.ballTheta = -turn.ballTheta;
+        } else if (turn.ballX >= bumperLine) {
+            turn.ballX = (float)bumperLine;
+            turn.ballTheta = -turn.ballTheta;
         }
     }
-    if (ballX < -laneEdge) {
-        ballX = (float)-gutterLine;
-        ballTheta = 0;
-    } else if (ballX > laneEdge) {
-        ballX = (float)gutterLine;
-        ballTheta = 0;
+    if (turn.ballX < -laneEdge) {
+        turn.ballX = (float)-gutterLine;
+        turn.ballTheta = 0;
+    } else if (turn.ballX > laneEdge) {
+        turn.ballX = (float)gutterLine;
+        turn.ballTheta = 0;
     }
 }
 
 // Turns the ball about the horizontal axis across its path, on the outside
 // of all earlier turns, so its picture rolls the way it travels.
-static void spinBall()
+static void spinBall(Turn& turn)
 {
-    const float phi = aimRadians();
+    const float phi = aimRadians(turn);
     Vector3D axis(-cosf(phi), 0, sinf(phi));
-    const float degrees = (float)(spinPerStep * (ballSpeed * stepPerSpeed + minimumStep));
+    const float degrees = (float)(spinPerStep * (turn.ballSpeed * stepPerSpeed + minimumStep));
     glPushMatrix();
     glLoadIdentity();
     glRotatef(degrees, axis.getDx(), axis.getDy(), axis.getDz());
-    glMultMatrixf(ballRollMatrix);
-    glGetFloatv(GL_MODELVIEW_MATRIX, ballRollMatrix);
+    glMultMatrixf(turn.ballRollM);
+    glGetFloatv(GL_MODELVIEW_MATRIX, turn.ballRollM);
     glPopMatrix();
 }
 
-static bool anyPinFalling()
+static bool anyPinFalling(const Turn& turn)
 {
-    for (Pin& pin : pins)
+    for (const Pin& pin : turn.pins)
         if (pin.isFalling())
             return true;
     return false;
 }
 
-// The written roll's step; true once the roll is over.
-static bool writtenStep()
+// The written roll's step of a turn; true once the roll is over.
+static bool writtenStep(Turn& turn)
 {
-    const double step = ballSpeed * stepPerSpeed + minimumStep;
-    const float phi = aimRadians();
-    ballX = (float)(ballX - sinf(phi) * step);
-    ballZ = (float)(ballZ - cosf(phi) * step);
+    const double step = turn.ballSpeed * stepPerSpeed + minimumStep;
+    const float phi = aimRadians(turn);
+    turn.ballX = (float)(turn.ballX - sinf(phi) * step);
+    turn.ballZ = (float)(turn.ballZ - cosf(phi) * step);
     glutPostRedisplay();
 
     // Each pin is finished before the next is looked at: a pin knocked by a
     // lower index tilts in this step, one knocked by a higher index in the next.
-    for (Pin& pin : pins) {
-        if (pin.isShown() && pin.isTouchingBall())
-            pin.setFallDirection(pin.directionToBall() * -1);
-        pin.doFall();
+    for (Pin& pin : turn.pins) {
+        if (pin.isShown() && pin.isTouchingBall(turn))
+            pin.setFallDirection(pin.directionToBall(turn) * -1, turn);
+        pin.doFall(turn);
     }
 
-    slowAndGuide();
-    spinBall();
-    return ballZ < laneFarEnd && !anyPinFalling();
+    slowAndGuide(turn);
+    spinBall(turn);
+    return turn.ballZ < laneFarEnd && !anyPinFalling(turn);
+}
+
+// On the lane or down in a gutter, with its aim arrow while aiming.
+static void drawWrittenBall(const Turn& shown)
+{
+    glPushMatrix();
+    glTranslatef(shown.ballX, 0, shown.ballZ);
+    if (inGutter(shown.ballX))
+        glTranslatef(0, (float)-gutterDepth, 0);
+    if (shown.currentState == aiming)
+        drawAimArrow(shown.ballTheta);
+    ::drawBall(shown);
+    glPopMatrix();
 }
 
 namespace {
@@ -101,10 +114,10 @@ public:
     // A new roll starts from nothing heard.
     void clear() { *this = WrittenEvents(); }
 
-    void tell()
+    void tell(const Turn& turn)
     {
-        tellBall();
-        tellPins();
+        tellBall(turn);
+        tellPins(turn);
     }
 
 private:
@@ -119,29 +132,29 @@ private:
 
     // Only bumpers turn a rolling ball's aim to its opposite; a gutter sets
     // it to 0.
-    void tellBall()
+    void tellBall(const Turn& turn)
     {
-        const Vector3D ball(ballX, 0, ballZ);
-        const bool gutter = inGutter(ballX);
+        const Vector3D ball(turn.ballX, 0, turn.ballZ);
+        const bool gutter = inGutter(turn.ballX);
         if (gutter && !ballWasInGutter)
-            report(ContactKind::ballGutter, ball, ballSpeed, -1);
+            report(ContactKind::ballGutter, ball, turn.ballSpeed, -1);
         ballWasInGutter = gutter;
-        if (lastTheta != 0 && ballTheta == -lastTheta)
-            report(ContactKind::ballBumper, ball, ballSpeed, -1);
-        lastTheta = ballTheta;
+        if (lastTheta != 0 && turn.ballTheta == -lastTheta)
+            report(ContactKind::ballBumper, ball, turn.ballSpeed, -1);
+        lastTheta = turn.ballTheta;
     }
 
     // A pin that starts falling was met by the ball if the ball touches it
     // now, else by a pin; one falling before the step and not after has
     // dropped to the deck.
-    void tellPins()
+    void tellPins(const Turn& turn)
     {
         for (int i = 0; i < pinCount; i++) {
-            Pin& pin = pins[i];
+            const Pin& pin = turn.pins[i];
             const bool falling = pin.isFalling();
             if (falling && !pinWasFalling[i]) {
-                const bool byBall = pin.isTouchingBall();
-                report(byBall ? ContactKind::ballPin : ContactKind::pinPin, pin.base(), byBall ? ballSpeed : 1, i);
+                const bool byBall = pin.isTouchingBall(turn);
+                report(byBall ? ContactKind::ballPin : ContactKind::pinPin, pin.base(), byBall ? turn.ballSpeed : 1, i);
             } else if (!falling && pinWasFalling[i]) {
                 report(ContactKind::pinDeck, pin.base(), 1, i);
             }
@@ -150,15 +163,23 @@ private:
     }
 };
 
-// Works on the game's own turn, whose parts are the globals the step moves.
+// The last roll again on the turn it is handed, telling no one.
+class WrittenReplay : public Roll {
+public:
+    bool step(Turn& turn) override { return writtenStep(turn); }
+    void drawPins(const Turn& shown, float) override { ::drawPins(shown.pins); }
+    void drawBall(const Turn& shown, float) override { drawWrittenBall(shown); }
+};
+
+// Steps the turn it is handed, the game's own, whose pins it counts.
 class WrittenRoll : public RollPhysics {
 public:
     void release(const Release&) override { events.clear(); }
 
-    bool step(Turn&) override
+    bool step(Turn& turn) override
     {
-        const bool over = writtenStep();
-        events.tell();
+        const bool over = writtenStep(turn);
+        events.tell(turn);
         return over;
     }
 
@@ -185,20 +206,11 @@ public:
                 pin.reset();
     }
 
-    void drawPins(const Turn& shown, float) override { ::drawPins(shown.pins); }
+    // Everything the written roll needs is in the turn the replay is handed.
+    Roll& replay() override { return again; }
 
-    // On the lane or down in a gutter, with its aim arrow while aiming.
-    void drawBall(const Turn& shown, float) override
-    {
-        glPushMatrix();
-        glTranslatef(shown.ballX, 0, shown.ballZ);
-        if (inGutter(shown.ballX))
-            glTranslatef(0, (float)-gutterDepth, 0);
-        if (shown.currentState == aiming)
-            drawAimArrow(shown.ballTheta);
-        ::drawBall(shown);
-        glPopMatrix();
-    }
+    void drawPins(const Turn& shown, float fraction) override { again.drawPins(shown, fraction); }
+    void drawBall(const Turn& shown, float fraction) override { again.drawBall(shown, fraction); }
 
     float aimAtArrows(const Turn& waiting) const override
     {
@@ -207,6 +219,7 @@ public:
 
 private:
     WrittenEvents events;
+    WrittenReplay again;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // collision.cpp: a falling pin knocks over the upright pins that one of its
 // four top corners reaches.
 #include "physics/physics.h"
+#include "turn.h"
 
 // Evaluated in double and rounded once to float, like the corner offsets
 // below: the strikes of pins side by side rest on corners that lie exactly
@@ -21,7 +22,7 @@ bool pointInBox(Vector3D point, float xLow, float xHigh, float yLow,
     return z >= zLow && z <= zHigh;
 }
 
-void Pin::detectPinCollision(const Pin& falling)
+void Pin::detectPinCollision(const Pin& falling, const Turn& turn)
 {
     if (falling.fallAngle == 0)
         return;
@@ -49,7 +50,7 @@ void Pin::detectPinCollision(const Pin& falling)
     for (Vector3D corner : corners) {
         const Vector3D placed = (corner.rotate(angle, frame.axis) - pivotOffset) + base;
         if (pointInBox(placed, xLow, xHigh, 0, pinHeight, zLow, zHigh)) {
-            setFallDirection(falling.fallDirection);
+            setFallDirection(falling.fallDirection, turn);
             return;
         }
     }

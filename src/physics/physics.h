@@ -6,6 +6,7 @@
 #include "vector3d.h"
 
 class RollPhysics;
+struct Turn;
 
 // A falling pin vanishes once its tilt, in degrees, passes this.
 inline constexpr float vanishingTilt = 80;
@@ -33,19 +34,21 @@ public:
     bool isShown() const;
     // Upright again at its rack place.
     void reset();
-    bool isFalling();
-    // Starts the fall at the rate of the moment; a falling pin keeps its fall.
-    void setFallDirection(Vector3D direction);
-    // From this pin's contact point to the ball's centre.
-    Vector3D directionToBall();
-    bool isTouchingBall();
+    bool isFalling() const;
+    // Starts the fall at the rate of the turn's ball now; a falling pin
+    // keeps its fall.
+    void setFallDirection(Vector3D direction, const Turn& turn);
+    // From this pin's contact point to the turn's ball's centre.
+    Vector3D directionToBall(const Turn& turn) const;
+    bool isTouchingBall(const Turn& turn) const;
     // Where it stands: its base's centre on the deck.
     Vector3D base() const { return Vector3D(x, 0, z); }
-    // One ball step: tilt further, knock upright neighbours, vanish past 80.
-    void doFall();
+    // One ball step of this pin of the turn: tilt further, knock upright
+    // neighbours, vanish past 80.
+    void doFall(Turn& turn);
     // Tests this upright pin against the falling pin and sets it falling
     // if one of the falling pin's top corners lies in its box.
-    void detectPinCollision(const Pin& falling);
+    void detectPinCollision(const Pin& falling, const Turn& turn);
     TiltFrame tiltFrame() const;
     // Degrees from upright; a picture between two steps sets a tilt between.
     float tilt() const { return fallAngle; }
@@ -64,7 +67,7 @@ private:
     friend class PinInspector;  // lets tests set and read a pin's fields
 };
 
-// The rack (pins in final.h), head pin first, row by row, each row from +x
+// The rack (a turn's pins), head pin first, row by row, each row from +x
 // to -x. This is also the order in which the pins are treated, tested and
 // drawn.
 Pin rackPin(int pin);

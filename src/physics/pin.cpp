@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "final.h"
 #include "lane_geometry.h"
+#include "turn.h"
 
 Pin rackPin(int pin)
 {
@@ -51,41 +51,41 @@ void Pin::reset()
     fallDirection = Vector3D(0, 0, 0);
 }
 
-bool Pin::isFalling()
+bool Pin::isFalling() const
 {
     return shown && !(fallDirection == Vector3D(0, 0, 0));
 }
 
 // The rate comes from the ball's speed now: pins felled late in a roll fall
 // more slowly, and a pin knocked by a neighbour takes its direction only.
-void Pin::setFallDirection(Vector3D direction)
+void Pin::setFallDirection(Vector3D direction, const Turn& turn)
 {
     if (!(fallDirection == Vector3D(0, 0, 0)))
         return;
-    const float rate = (float)(slowestFall + ballSpeed * fallPerSpeed);
+    const float rate = (float)(slowestFall + turn.ballSpeed * fallPerSpeed);
     fallDirection = direction.unitVector() * rate;
 }
 
-Vector3D Pin::directionToBall()
+Vector3D Pin::directionToBall(const Turn& turn) const
 {
-    return Vector3D(ballX, ballCentreHeight, ballZ) - Vector3D(x, contactHeight, z);
+    return Vector3D(turn.ballX, ballCentreHeight, turn.ballZ) - Vector3D(x, contactHeight, z);
 }
 
-bool Pin::isTouchingBall()
+bool Pin::isTouchingBall(const Turn& turn) const
 {
-    return directionToBall().magnitude() <= touchDistance;
+    return directionToBall(turn).magnitude() <= touchDistance;
 }
 
 // Neighbours are tested at the new angle, even in the step in which this
 // pin vanishes; an upright pin strikes nothing.
-void Pin::doFall()
+void Pin::doFall(Turn& turn)
 {
     if (!shown)
         return;
     fallAngle += fallDirection.magnitude();
-    for (Pin& other : pins)
+    for (Pin& other : turn.pins)
         if (&other != this && other.shown && other.fallDirection == Vector3D(0, 0, 0))
-            other.detectPinCollision(*this);
+            other.detectPinCollision(*this, turn);
     if (fallAngle < -vanishingTilt || fallAngle > vanishingTilt)
         hide();
 }

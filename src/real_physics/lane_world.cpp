@@ -276,14 +276,23 @@ void LaneWorld::sweep()
 
 void LaneWorld::release(const Launch& launch, bool bumpers)
 {
-    bool onLane[pinCount];
-    btTransform places[pinCount];
+    RollStart start;
     for (int i = 0; i < pinCount; i++) {
-        onLane[i] = pinOnLane(i);
-        if (onLane[i])
-            places[i] = simulation->bodies[i]->getCenterOfMassTransform();
+        start.onLane[i] = pinOnLane(i);
+        start.places[i] = start.onLane[i] ? simulation->bodies[i]->getCenterOfMassTransform()
+                                          : btTransform::getIdentity();
     }
-    rebuild(onLane, places, &launch, bumpers);
+    start.oil = oilMap;
+    start.launch = launch;
+    start.bumpers = bumpers;
+    release(start);
+}
+
+void LaneWorld::release(const RollStart& start)
+{
+    started = start;
+    oilMap = start.oil;
+    rebuild(start.onLane, start.places, &start.launch, start.bumpers);
 }
 
 // Over the lane or its deck, not yet past the pit's edge.

@@ -28,6 +28,17 @@ Launch bowled(double x, double angleDegrees, double speed, double hook);
 // A ball already rolling without sliding, its centre at (x, z).
 Launch rollingBall(double x, double z, double angleDegrees, double speed);
 
+// Where a roll starts: the pins on the lane where they stood, the oil as it
+// lay, and the ball as it left the hand. The same start rolls the same in
+// any world.
+struct RollStart {
+    bool onLane[real::pinCount];
+    btTransform places[real::pinCount];
+    OilMap oil;
+    Launch launch;
+    bool bumpers;
+};
+
 // A knock between two bodies in one step, above what resting bodies press.
 struct Knock {
     Surface first;
@@ -54,6 +65,9 @@ public:
     void leaveOnly(int pin);
     // With bumpers, the gutters are closed.
     void release(const Launch& launch, bool bumpers = false);
+    // A start kept from a release, in this world or another.
+    void release(const RollStart& start);
+    const RollStart& lastStart() const { return started; }
     // One fixed step; its knocks replace the last step's.
     void step();
     // Everything has settled, or the ball has been in the pit long enough.
@@ -97,4 +111,5 @@ private:
     std::unique_ptr<Simulation> simulation;
     std::vector<Knock> lastKnocks;
     OilMap oilMap;
+    RollStart started = {};
 };

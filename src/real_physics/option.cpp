@@ -47,23 +47,34 @@ static bool heard(const Knock& knock, ContactKind& kind)
     return true;
 }
 
+// The real aim's line at the real arrows, drawn at the picture's arrows.
+static float aimAtArrowsOf(const Turn& waiting)
+{
+    const double aim = waiting.ballTheta * realDegreesPerAimDegree * pi / 180;
+    return (float)(waiting.ballX + std::tan(aim) * targetArrowsMetres * sceneUnitsPerMetre);
+}
+
 namespace {
 
-class RealRoll : public RollPhysics {
+// A lane as a roll steps it and the pictures show it: the game's, which
+// tells every option its knocks, or a replay's, which tells no one.
+class LaneRoll : public Roll {
 public:
-    int spin = 0;  // steps of hook to the hand's natural side, negative to the other
-    Hand hand = savedHand();
-    double releasedSpeed = 0;  // m/s, of the last ball released; 0 before the first
+    explicit LaneRoll(bool told) : told(told) {}
 
-    void release(const Release& release) override
+    void release(const Launch& launch, bool bumpers, double foulLine)
     {
-        foulLineZ = release.z;
-        releasedSpeed = slowestBall + (fastestBall - slowestBall) * release.power;
-        lane.release(bowled(release.x / sceneUnitsPerMetre, release.theta * realDegreesPerAimDegree, releasedSpeed,
-                            (double)hookSide() / strongestSpin),
-                      release.bumpers);
-        older = newer = LaneSnapshot::of(lane);
-        ballWasInGutter = false;
+        foulLineZ = foulLine;
+        lane.release(launch, bumpers);
+        started();
+    }
+
+    // The other roll's last release, from the same start in this world.
+    void releaseAgain(const LaneRoll& other)
+    {
+        foulLineZ = other.foulLineZ;
+        lane.release(other.lane.lastStart());
+        started();
     }
 
     bool step(Turn& turn) override
@@ -72,8 +83,9 @@ public:
         bool over = false;
         for (int i = 0; i < fixedStepsPerBallStep && !over; i++) {
             lane.step();
-            for (const Knock& knock : lane.knocks())
-                report(knock);
+            if (told)
+                for (const Knock& knock : lane.knocks())
+                    report(knock);
             over = lane.rollOver();
         }
         newer = LaneSnapshot::of(lane);
@@ -82,17 +94,7 @@ public:
         return over;
     }
 
-    int pinsStanding() const override { return lane.pinsStanding(); }
-
-    unsigned standingPins() const override
-    {
-        unsigned standing = 0;
-        for (int i = 0; i < real::pinCount; i++)
-            standing |= (unsigned)lane.pinStanding(i) << i;
-        return standing;
-    }
-
-    void setUp(bool newRack) override
+    void setUp(bool newRack)
     {
         if (newRack)
             lane.rack();
@@ -101,9 +103,6 @@ public:
         older = newer = LaneSnapshot::of(lane);
     }
 
-    // A new game starts on a freshly oiled lane.
-    void layFreshOil() { lane.layOil(OilMap()); }
-
     void drawPins(const Turn&, float fraction) override { drawPinsBetween(older, newer, fraction, foulLineZ); }
 
     void drawBall(const Turn& shown, float fraction) override
@@ -111,44 +110,23 @@ public:
         if (shown.currentState == rolling)
             drawBallBetween(older, newer, fraction, foulLineZ);
         else
-            drawWaitingBall(shown, aimAtArrows(shown));
+            drawWaitingBall(shown, aimAtArrowsOf(shown));
     }
 
-    // The real aim's line at the real arrows, drawn at the picture's arrows.
-    float aimAtArrows(const Turn& waiting) const override
-    {
-        const double aim = waiting.ballTheta * realDegreesPerAimDegree * pi / 180;
-        return (float)(waiting.ballX + std::tan(aim) * targetArrowsMetres * sceneUnitsPerMetre);
-    }
-
-    void drawLayer(Layer layer)
-    {
-        if (layer == Layer::lane) {
-            drawPitAndKickbacks(foulLineZ);
-        } else if (layer == Layer::meter) {
-            drawSpin(hookSide(), strongestSpin);
-            const Turn& turn = gameTurn();
-            drawAimLabels(hand, turn.currentState == rolling ? 0 : boardAt(aimAtArrows(turn)), releasedSpeed);
-        }
-    }
-
-    // Boards of the picture's lane, 1 to 39, counted from the hand's edge.
-    int boardAt(float x) const
-    {
-        const double fromRight = (laneEdge - x) / (2 * laneEdge) * laneBoards;
-        const double fromEdge = hand == Hand::right ? fromRight : laneBoards - fromRight;
-        return std::clamp((int)std::floor(fromEdge) + 1, 1, laneBoards);
-    }
-
-    // Steps of hook to +x, positive, or to -x.
-    int hookSide() const { return spin * naturalHookSide(hand); }
+    LaneWorld lane;
+    double foulLineZ = 0;
 
 private:
-    LaneWorld lane;
+    const bool told;
     LaneSnapshot older = LaneSnapshot::of(lane);
     LaneSnapshot newer = older;
-    double foulLineZ = 0;
     bool ballWasInGutter = false;
+
+    void started()
+    {
+        older = newer = LaneSnapshot::of(lane);
+        ballWasInGutter = false;
+    }
 
     void report(const Knock& knock)
     {
@@ -176,10 +154,77 @@ private:
         newer.ball.getOpenGLMatrix(turn.ballRollM);
         turn.ballRollM[12] = turn.ballRollM[13] = turn.ballRollM[14] = 0;
         const bool gutter = inGutter(turn.ballX);
-        if (gutter && !ballWasInGutter)
+        if (told && gutter && !ballWasInGutter)
             reportContact({ContactKind::ballGutter, turn.ballX, 0, turn.ballZ, turn.ballSpeed, -1});
         ballWasInGutter = gutter;
     }
+};
+
+class RealRoll : public RollPhysics {
+public:
+    int spin = 0;  // steps of hook to the hand's natural side, negative to the other
+    Hand hand = savedHand();
+    double releasedSpeed = 0;  // m/s, of the last ball released; 0 before the first
+
+    void release(const Release& release) override
+    {
+        releasedSpeed = slowestBall + (fastestBall - slowestBall) * release.power;
+        played.release(bowled(release.x / sceneUnitsPerMetre, release.theta * realDegreesPerAimDegree, releasedSpeed,
+                              (double)hookSide() / strongestSpin),
+                       release.bumpers, release.z);
+    }
+
+    bool step(Turn& turn) override { return played.step(turn); }
+    int pinsStanding() const override { return played.lane.pinsStanding(); }
+
+    unsigned standingPins() const override
+    {
+        unsigned standing = 0;
+        for (int i = 0; i < real::pinCount; i++)
+            standing |= (unsigned)played.lane.pinStanding(i) << i;
+        return standing;
+    }
+
+    void setUp(bool newRack) override { played.setUp(newRack); }
+
+    // A new game starts on a freshly oiled lane.
+    void layFreshOil() { played.lane.layOil(OilMap()); }
+
+    Roll& replay() override
+    {
+        again.releaseAgain(played);
+        return again;
+    }
+
+    void drawPins(const Turn& shown, float fraction) override { played.drawPins(shown, fraction); }
+    void drawBall(const Turn& shown, float fraction) override { played.drawBall(shown, fraction); }
+    float aimAtArrows(const Turn& waiting) const override { return aimAtArrowsOf(waiting); }
+
+    void drawLayer(Layer layer)
+    {
+        if (layer == Layer::lane) {
+            drawPitAndKickbacks(played.foulLineZ);
+        } else if (layer == Layer::meter) {
+            drawSpin(hookSide(), strongestSpin);
+            const Turn& turn = gameTurn();
+            drawAimLabels(hand, turn.currentState == rolling ? 0 : boardAt(aimAtArrows(turn)), releasedSpeed);
+        }
+    }
+
+    // Boards of the picture's lane, 1 to 39, counted from the hand's edge.
+    int boardAt(float x) const
+    {
+        const double fromRight = (laneEdge - x) / (2 * laneEdge) * laneBoards;
+        const double fromEdge = hand == Hand::right ? fromRight : laneBoards - fromRight;
+        return std::clamp((int)std::floor(fromEdge) + 1, 1, laneBoards);
+    }
+
+    // Steps of hook to +x, positive, or to -x.
+    int hookSide() const { return spin * naturalHookSide(hand); }
+
+private:
+    LaneRoll played{true};
+    LaneRoll again{false};
 };
 
 class RealPhysicsOption : public PlayerOption {

@@ -40,9 +40,9 @@ static void drawKeysNow()
     glColor3f(0.85f, 0.85f, 0.6f);
     const int state = gameTurn().currentState;
     if (state == aiming && keysAct(KeysOf::realBalls))
-        drawParts({"A D: move", "Arrows: aim", "Up Down: hook", "L: hand", "Space: speed"});
+        drawParts({"A D: move", "Arrows: aim", "Up Down: hook", "L: hand", "Space: speed", "R: replay"});
     else if (state == aiming)
-        drawParts({"A D: move", "Arrows: aim", "B: bumpers", "Space: speed", "V: view"});
+        drawParts({"A D: move", "Arrows: aim", "B: bumpers", "Space: speed", "R: replay", "V: view"});
     else if (state == powering)
         drawParts({"Space: release the ball", "V: view", "Drag: camera"});
     else
