@@ -20,6 +20,7 @@
 
 #include "regular_file.h"
 #include "sound/sound.h"
+#include "standard_streams.h"
 
 static ALCdevice* device = nullptr;
 static ALCcontext* context = nullptr;
@@ -108,6 +109,7 @@ void closeAudioAtExit()
         return;
     fflush(stdout);
     fflush(stderr);
+    restoreStandardStreams();
     _exit(exitStatus);
 }
 
