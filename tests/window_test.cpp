@@ -1,6 +1,8 @@
 // window_test.cpp: the player's window keeps the scene's proportions: the
 // ball, drawn alone where it starts, measures as wide as it is high in a
 // square scene, and so in a wide or a tall one, which see more instead.
+// Its panels and the game-over panel never show at once, and no game key
+// acts behind the game-over panel.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
@@ -11,6 +13,8 @@
 #include "final.h"
 #include "game_window.h"
 #include "rendering/rendering.h"
+#include "scratch_folder.h"
+#include "score/score.h"
 #include "window/window.h"
 
 // The ball's bounding box in the scene's viewport, in pixels.
@@ -63,5 +67,48 @@ TEST(PlayerWindow, TheBallKeepsItsShapeAtEveryShapeOfWindow)
         EXPECT_NEAR(ball.wide, square.wide * scale, 2) << shape[0] << " x " << shape[1];
         EXPECT_NEAR(ball.high, square.high * scale, 2) << shape[0] << " x " << shape[1];
     }
+    detachOptions();
+}
+
+// The scene's rows as the game draws them now.
+static std::vector<unsigned char> scenePicture()
+{
+    display();
+    std::vector<unsigned char> rgb((size_t)GW * GH * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, GW, GH, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
+
+TEST(PlayerWindow, TheGameOverPanelStandsAlone)
+{
+    ScratchFolder data;  // for the best game
+    setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+    restoreStartState();
+    keepScore(true);
+    detachOptions();
+    attachOption(scoreOption());
+    attachOption(playerWindow(0, nullptr));
+    ASSERT_TRUE(resizeGameWindow(500, 562));
+    for (int ball = 0; ball < 20; ball++)
+        recordBall(0);
+    for (int key : {(int)'a', (int)'D', (int)'b', -GLUT_KEY_LEFT, -GLUT_KEY_RIGHT}) {  // special keys negative
+        key > 0 ? keyboard((unsigned char)key, 0, 0) : specialKeyboard(-key, 0, 0);
+        EXPECT_TRUE(ballX == 0 && ballTheta == 0 && !useBumpers) << "key " << key;
+    }
+    // Each of the window's panels alone, over the game-over panel as after it.
+    for (unsigned char opens : {'\x1b', 'h'}) {
+        keyboard(opens, 0, 0);
+        const std::vector<unsigned char> overGameOver = scenePicture();
+        keyboard(opens, 0, 0);
+        keyboard(' ', 0, 0);  // the next game
+        keyboard(opens, 0, 0);
+        EXPECT_TRUE(scenePicture() == overGameOver) << "panel opened by " << opens;
+        keyboard(opens, 0, 0);
+        for (int ball = 0; ball < 20; ball++)
+            recordBall(0);
+    }
+    keepScore(false);
     detachOptions();
 }

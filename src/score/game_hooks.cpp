@@ -4,6 +4,7 @@
 #include <GL/glut.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "final.h"
@@ -18,6 +19,7 @@ static int bestScore = noScore;
 static int pinsAtRelease = 0;
 static bool gameOverShown = false;  // the panel, until Space
 static bool newBest = false;        // the game just over beat every one before
+static bool underPanel = false;     // another panel covers the scene, this one's place
 
 static void freshSheet()
 {
@@ -78,15 +80,25 @@ class ScoreOption : public PlayerOption {
     }
 
     // Space after a game's end starts the next: a fresh sheet, the ball in
-    // the hand.
+    // the hand. No other key of the game acts behind the panel.
     bool takeKey(unsigned char key) override
     {
-        if (!gameOverShown || key != ' ')
+        if (!gameOverShown)
             return false;
-        freshSheet();
-        glutPostRedisplay();
-        return true;
+        const int lower = tolower(key);
+        if (key == ' ') {
+            freshSheet();
+            glutPostRedisplay();
+        }
+        return key == ' ' || lower == 'a' || lower == 'd' || lower == 'b';
     }
+
+    bool takeSpecialKey(int key) override
+    {
+        return gameOverShown && (key == GLUT_KEY_LEFT || key == GLUT_KEY_RIGHT || key == GLUT_KEY_UP || key == GLUT_KEY_DOWN);
+    }
+
+    void gamePaused(bool paused) override { underPanel = paused; }
 
     void ballReleased() override
     {
@@ -112,7 +124,7 @@ class ScoreOption : public PlayerOption {
         if (!scoring)
             return;
         drawStrip(sheet, bestScore);
-        if (gameOverShown)
+        if (gameOverShown && !underPanel)
             drawGameOver();
     }
 
