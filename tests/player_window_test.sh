@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # player_window_test.sh GAME_FOLDER: the real player's window on an X server
 # of its own: centred with the scene's proportions, its class named for the
-# desktop, Q quitting only from the pause panel, and GLUT's -geometry
-# placing it instead.
+# desktop, Q quitting only from the pause panel, F11 over the whole screen
+# and back, and GLUT's -geometry placing it instead, within the screen.
 set -euo pipefail
 source "$(dirname "$0")/x_game.sh" "$1"
 start_game "$1" --smooth
@@ -25,9 +25,33 @@ wait "$pid" || fail "status $? after Q in the pause panel"
 start_game "$1" --score
 geometry=$(xdotool getwindowgeometry "$window")
 [[ $geometry == *"Position: 92,64 "* && $geometry == *"Geometry: 456x512"* ]] || fail "--score: $geometry"
+# F11 with no window manager: the whole screen, then back where it was.
+expect_geometry() {  # POSITION SIZE WHY
+  for _ in $(seq 50); do
+    geometry=$(xdotool getwindowgeometry "$window")
+    [[ $geometry == *"Position: $1 "* && $geometry == *"Geometry: $2"* ]] && return 0
+    sleep 0.1
+  done
+  fail "$3: $geometry"
+}
+xdotool key F11
+expect_geometry 0,0 640x640 "full screen"
+xdotool key F11
+expect_geometry 92,64 456x512 "back from full screen"
 kill "$pid"
 
 start_game "$1" --score -geometry 300x400+5+6
 geometry=$(xdotool getwindowgeometry "$window")
 [[ $geometry == *"Position: 5,6 "* && $geometry == *"Geometry: 300x400"* ]] || fail "-geometry: $geometry"
+kill "$pid"
+
+# A window larger than the screen, asked for or made later, is the screen's
+# size, and the game plays on.
+start_game "$1" --score -geometry 65535x65535
+expect_geometry 0,0 640x640 "-geometry 65535x65535"
+xdotool windowsize "$window" 32767 32767
+expect_geometry 0,0 640x640 "resized to 32767x32767"
+grab big.png
+xdotool key z
+wait_until differs big.png
 echo "the player's window opened, paused and quit"
