@@ -60,17 +60,16 @@ void placeOnScreen(WindowPlacement& placement)
         placement.y = geometryGiven & YNegative ? screenHeight - placement.height + geometryY : geometryY;
 }
 
-// The screen, and the largest viewport the renderer takes: a window larger
-// than either, as a window manager or a program may make it, is sized back
-// before a picture is drawn at that size.
+// The largest viewport the renderer takes: a larger window, as a window
+// manager or a program may make it, is sized back before a picture is drawn
+// at that size, which the renderer would not survive. Larger than the
+// screen is no harm.
 void keepWithinLimits(const SceneLayout& layout)
 {
     GLint viewport[2] = {largestXSize, largestXSize};
     glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
-    const int screenWidth = glutGet(GLUT_SCREEN_WIDTH);
-    const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
-    const int widest = std::min(viewport[0], screenWidth > 0 ? screenWidth : largestXSize);
-    const int tallest = std::min(viewport[1], screenHeight > 0 ? screenHeight : largestXSize);
+    const int widest = std::min((int)viewport[0], largestXSize);
+    const int tallest = std::min((int)viewport[1], largestXSize);
     if (layout.windowWidth > widest || layout.windowHeight > tallest)
         glutReshapeWindow(std::min(layout.windowWidth, widest), std::min(layout.windowHeight, tallest));
 }

@@ -9,7 +9,7 @@ void noteGeometry(int argc, char** argv);
 // the strip over a square scene; the parts of a -geometry given win, within
 // the screen.
 void placeOnScreen(WindowPlacement& placement);
-// A window larger than the screen or the renderer takes is sized back.
+// A window larger than the renderer takes is sized back.
 void keepWithinLimits(const SceneLayout& layout);
 // Below the strip, the scene's picture as the square one, with more seen
 // across or up and down as the viewport is wider or taller.
