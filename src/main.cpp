@@ -32,10 +32,12 @@ int main(int argc, char** argv)
         attachOption(smoothOption());
     if (options.playSound)
         attachOption(soundOption());
-    // The player's game has its window; last, so its panels cover what the
-    // others draw.
-    if (playerGame())
+    // The player's game keeps its own time, and has its window; last, so
+    // its panels cover what the others draw.
+    if (playerGame()) {
+        attachOption(steadyClock());
         attachOption(playerWindow(argc, argv));
+    }
     startUp(&argc, argv);
     glutMainLoop();
     return 0;

@@ -80,6 +80,28 @@ int pinsStanding()
     return standing;
 }
 
+static Clock* optionClock()
+{
+    for (int i = 0; i < attachedCount; i++)
+        if (Clock* clock = attached[i]->clock())
+            return clock;
+    return nullptr;
+}
+
+void armTimer(unsigned milliseconds, void (*callback)(int), int value)
+{
+    if (Clock* clock = optionClock())
+        clock->callAfter(milliseconds, callback, value);
+    else
+        glutTimerFunc(milliseconds, callback, value);
+}
+
+int elapsedMilliseconds()
+{
+    Clock* clock = optionClock();
+    return clock ? clock->elapsed() : glutGet(GLUT_ELAPSED_TIME);
+}
+
 void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
 
 void reportContact(const Contact& contact) { callEach(&PlayerOption::contactMade, contact); }

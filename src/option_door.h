@@ -55,6 +55,17 @@ public:
     virtual void drawBall() = 0;
 };
 
+// The time the game's steps and the options' timers keep to, where an
+// option brings its own: GLUT's follows the wall clock, which may be stepped.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Milliseconds since the program started.
+    virtual int elapsed() = 0;
+    // callback(value) once, milliseconds from now.
+    virtual void callAfter(unsigned milliseconds, void (*callback)(int), int value) = 0;
+};
+
 // A player option overrides the moments it needs.
 class PlayerOption {
 public:
@@ -96,6 +107,8 @@ public:
     virtual void programEnds() {}
     // The physics this option brings for every roll, or nullptr.
     virtual RollPhysics* rollPhysics() { return nullptr; }
+    // The clock this option brings, or nullptr.
+    virtual Clock* clock() { return nullptr; }
 };
 
 // Options attach before startUp, in the order their moments should run; one
@@ -111,6 +124,10 @@ bool playerGame();
 RollPhysics* optionPhysics();
 // Pins standing now, by whichever physics rolls.
 int pinsStanding();
+// GLUT's glutTimerFunc and elapsed time, or an option's clock: the game's
+// steps and the options' timers keep to these.
+void armTimer(unsigned milliseconds, void (*callback)(int), int value);
+int elapsedMilliseconds();
 // Tells every option that the game stands still, or goes on again.
 void pauseGame(bool paused);
 // Tells every option of a knock.

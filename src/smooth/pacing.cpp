@@ -24,7 +24,7 @@ static const double queuedPictures = 4;
 static bool smoothing = false;
 static bool swapWaitsForDisplay = false;
 static MovingScene glideStart;  // the picture on screen when the latest step began
-static int glideStartTime = 0;  // GLUT's elapsed milliseconds then
+static int glideStartTime = 0;  // the game's elapsed milliseconds then
 static double nextPictureTime = 0;  // when the next may be drawn
 static bool pictureAskedFor = false;
 
@@ -39,7 +39,7 @@ void smoothMotion(bool on)
     if (!on)
         return;
     glideStart = MovingScene::ofGame();
-    glideStartTime = glutGet(GLUT_ELAPSED_TIME) - stepMilliseconds;  // no glide under way
+    glideStartTime = elapsedMilliseconds() - stepMilliseconds;  // no glide under way
     nextPictureTime = 0;
     pictureAskedFor = false;
     swapWaitsForDisplay = swapInStepWithDisplay();
@@ -51,7 +51,7 @@ void smoothMotion(bool on)
 // is, so the picture never jumps, and catches up within the next step.
 static void stepBegins()
 {
-    const int now = glutGet(GLUT_ELAPSED_TIME);
+    const int now = elapsedMilliseconds();
     glideStart = MovingScene::between(glideStart, MovingScene::ofGame(), glideFraction(now));
     glideStartTime = now;
 }
@@ -77,7 +77,7 @@ static void askForNextPicture(int now)
     if (pictureAskedFor)
         return;
     pictureAskedFor = true;
-    glutTimerFunc((unsigned)std::max(std::ceil(nextPictureTime - now), 0.0), pictureDue, 0);
+    armTimer((unsigned)std::max(std::ceil(nextPictureTime - now), 0.0), pictureDue, 0);
 }
 
 // While aiming nothing moves and every picture is asked for by a key, so it
@@ -88,7 +88,7 @@ void drawSmoothly()
         display();
         return;
     }
-    const int now = glutGet(GLUT_ELAPSED_TIME);
+    const int now = elapsedMilliseconds();
     if (!swapWaitsForDisplay && now < nextPictureTime) {
         askForNextPicture(now);
         return;
@@ -108,7 +108,7 @@ void drawSmoothly()
     if (swapWaitsForDisplay)
         glutPostRedisplay();
     else
-        askForNextPicture(glutGet(GLUT_ELAPSED_TIME));
+        askForNextPicture(elapsedMilliseconds());
 }
 
 namespace {

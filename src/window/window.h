@@ -12,3 +12,8 @@
 // The option. Its arguments are GLUT's, before glutInit reads them: a
 // -geometry among them places the window instead.
 PlayerOption& playerWindow(int argc, char** argv);
+
+// The player's game's clock: the game's steps and the options' timers on
+// the monotonic clock, never the wall clock, which may be stepped. The
+// game's own program attaches it; tests that run the steps themselves do not.
+PlayerOption& steadyClock();
