@@ -17,6 +17,16 @@
 #include "score/score.h"
 #include "window/window.h"
 
+// The scene's rows of the picture drawn last.
+static std::vector<unsigned char> sceneRows()
+{
+    std::vector<unsigned char> rgb((size_t)GW * GH * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, GW, GH, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
+
 // The ball's bounding box in the scene's viewport, in pixels.
 struct Box {
     int wide, high;
@@ -30,10 +40,7 @@ static Box ballAlone()
     glTranslatef(ballX, 0, ballZ);
     drawBall();
     glPopMatrix();
-    std::vector<unsigned char> rgb((size_t)GW * GH * 3);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, GW, GH, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    const std::vector<unsigned char> rgb = sceneRows();
     int left = GW, right = -1, bottom = GH, top = -1;
     for (int y = 0; y < GH; y++)
         for (int x = 0; x < GW; x++) {
@@ -70,17 +77,6 @@ TEST(PlayerWindow, TheBallKeepsItsShapeAtEveryShapeOfWindow)
     detachOptions();
 }
 
-// The scene's rows as the game draws them now.
-static std::vector<unsigned char> scenePicture()
-{
-    display();
-    std::vector<unsigned char> rgb((size_t)GW * GH * 3);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, GW, GH, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
-}
-
 TEST(PlayerWindow, TheGameOverPanelStandsAlone)
 {
     ScratchFolder data;  // for the best game
@@ -100,11 +96,13 @@ TEST(PlayerWindow, TheGameOverPanelStandsAlone)
     // Each of the window's panels alone, over the game-over panel as after it.
     for (unsigned char opens : {'\x1b', 'h'}) {
         keyboard(opens, 0, 0);
-        const std::vector<unsigned char> overGameOver = scenePicture();
+        display();
+        const std::vector<unsigned char> overGameOver = sceneRows();
         keyboard(opens, 0, 0);
         keyboard(' ', 0, 0);  // the next game
         keyboard(opens, 0, 0);
-        EXPECT_TRUE(scenePicture() == overGameOver) << "panel opened by " << opens;
+        display();
+        EXPECT_TRUE(sceneRows() == overGameOver) << "panel opened by " << opens;
         keyboard(opens, 0, 0);
         for (int ball = 0; ball < 20; ball++)
             recordBall(0);
