@@ -9,7 +9,7 @@ source "$(dirname "$0")/x_game.sh" "$1"
 faketime=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 [ -e "$faketime" ] || fail "no $faketime: install faketime"
 echo +0 >offset
-LD_PRELOAD=$faketime FAKETIME_TIMESTAMP_FILE=$scratch/offset FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
+LD_PRELOAD=${LD_PRELOAD:+$LD_PRELOAD:}$faketime FAKETIME_TIMESTAMP_FILE=$scratch/offset FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
   start_game "$1" --score --smooth
 hint=456x14+0+40  # the keys' hint band, the aiming one once a roll has ended
 wait_until differs xc:black
