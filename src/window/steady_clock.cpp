@@ -1,7 +1,7 @@
 // steady_clock.cpp: GLUT's timers and elapsed time follow the wall clock.
 // Stepped back (as NTP does to a clock that ran ahead) a pending step waits
-// as long; stepped to before the program started, every timer is due at
-// once for good. The player's game keeps time on the monotonic clock
+// as long; stepped to before the program started, GLUT's elapsed time wraps
+// round and the game stands or races. The player's game keeps time on the monotonic clock
 // instead, and while a timer is armed waits itself, in GLUT's idle
 // callback, for X's next event or the first timer due.
 #include <GL/freeglut.h>
@@ -37,9 +37,15 @@ Timer timers[maxTimers];  // in the order they fall due, ties as armed
 int timerCount = 0;
 Display* display = nullptr;
 // A picture drawn since the last wait may have asked for the next at once,
-// as --smooth does where the swap waits for the display: GLUT draws it
-// before it would wait, so no wait now either.
+// as --smooth does where the swap waits for the display. GLUT's own wait
+// never holds such a picture back; as GLUT cannot be asked whether one is
+// due, the wait after a picture is skipped.
 bool pictureDrawn = false;
+
+bool fallsDueAfter(double time, const Timer& timer)
+{
+    return time < timer.due;
+}
 
 // Returns once X has an event for GLUT or the first timer is due, then runs
 // the timers due, not those they arm.
@@ -53,9 +59,7 @@ void keepTime()
         poll(&connection, 1, (int)std::ceil(wait));
     }
     const double time = now();
-    const int dueCount = (int)(std::upper_bound(timers, timers + timerCount, time,
-                                                [](double t, const Timer& timer) { return t < timer.due; }) -
-                               timers);
+    const int dueCount = (int)(std::upper_bound(timers, timers + timerCount, time, fallsDueAfter) - timers);
     Timer due[maxTimers];
     std::copy(timers, timers + dueCount, due);
     std::copy(timers + dueCount, timers + timerCount, timers);
@@ -78,8 +82,7 @@ class SteadyClock : public PlayerOption, public Clock {
         if (timerCount == maxTimers)
             abort();  // a programming error: the game arms more timers than it did
         const Timer timer = {now() + milliseconds, callback, value};
-        Timer* place = std::upper_bound(timers, timers + timerCount, timer.due,
-                                        [](double t, const Timer& other) { return t < other.due; });
+        Timer* place = std::upper_bound(timers, timers + timerCount, timer.due, fallsDueAfter);
         std::copy_backward(place, timers + timerCount, timers + timerCount + 1);
         *place = timer;
         timerCount++;
