@@ -22,6 +22,9 @@ static int socketFlags[STDERR_FILENO + 1] = {-1, -1, -1};
 
 void restoreStandardStreams()
 {
+    // What stdio holds goes now, or is dropped, not written blocking later.
+    fflush(stdout);
+    fflush(stderr);
     for (int descriptor = STDOUT_FILENO; descriptor <= STDERR_FILENO; descriptor++)
         if (socketFlags[descriptor] != -1)
             fcntl(descriptor, F_SETFL, socketFlags[descriptor]);
