@@ -171,7 +171,7 @@ void changeSpeed(int game)
     stepMeter(turn);
     glutPostRedisplay();
     if (currentState == powering)
-        glutTimerFunc(stepMilliseconds, changeSpeed, game);
+        armTimer(stepMilliseconds, changeSpeed, game);
 }
 
 // Called by the ball step after it toggled framePart: ends the frame after a

@@ -38,10 +38,11 @@ int main(int argc, char** argv)
         attachOption(smoothOption());
     if (options.playSound)
         attachOption(soundOption());
-    // The player's game has the alley around its lane, its cameras, its
-    // callouts, its replays, and its window; last, so its panels cover what
-    // the others draw.
+    // The player's game keeps its own time, and has the alley around its
+    // lane, its cameras, its callouts, its replays, and its window; last, so
+    // its panels cover what the others draw.
     if (playerGame()) {
+        attachOption(steadyClock());
         attachOption(alleyOption());
         attachOption(cameraOption());
         attachOption(calloutsOption());

@@ -106,6 +106,28 @@ unsigned standingPins() { return door::rollPhysics().standingPins(); }
 
 float aimAtArrows(const Turn& waiting) { return door::rollPhysics().aimAtArrows(waiting); }
 
+static Clock* optionClock()
+{
+    for (int i = 0; i < attachedCount; i++)
+        if (Clock* clock = attached[i]->clock())
+            return clock;
+    return nullptr;
+}
+
+void armTimer(unsigned milliseconds, void (*callback)(int), int value)
+{
+    if (Clock* clock = optionClock())
+        clock->callAfter(milliseconds, callback, value);
+    else
+        glutTimerFunc(milliseconds, callback, value);
+}
+
+int elapsedMilliseconds()
+{
+    Clock* clock = optionClock();
+    return clock ? clock->elapsed() : glutGet(GLUT_ELAPSED_TIME);
+}
+
 void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
 
 void reportContact(const Contact& contact) { callEach(&PlayerOption::contactMade, contact); }

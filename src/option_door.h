@@ -97,6 +97,17 @@ enum class Layer {
     panel,    // over everything
 };
 
+// The time the game's steps and the options' timers keep to, where an
+// option brings its own: GLUT's follows the wall clock, which may be stepped.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Milliseconds since the program started.
+    virtual int elapsed() = 0;
+    // callback(value) once, milliseconds from now.
+    virtual void callAfter(unsigned milliseconds, void (*callback)(int), int value) = 0;
+};
+
 // A player option overrides the moments it needs. Attaching it turns it on.
 class PlayerOption {
 public:
@@ -153,6 +164,8 @@ public:
     virtual void releaseAtExit() {}
     // The physics this option brings for every roll, or nullptr.
     virtual RollPhysics* rollPhysics() { return nullptr; }
+    // The clock this option brings, or nullptr.
+    virtual Clock* clock() { return nullptr; }
 };
 
 // Options attach before startUp, in the order their moments should run; one
@@ -183,6 +196,10 @@ void showTurn(const Turn& shown, float fraction, Roll& roll);
 // rolled it, step for step, tells no option anything and leaves the game's
 // turn and pins as they are. Each call starts it again.
 Roll& replayLastRoll();
+// GLUT's glutTimerFunc and elapsed time, or an option's clock: the game's
+// steps and the options' timers keep to these.
+void armTimer(unsigned milliseconds, void (*callback)(int), int value);
+int elapsedMilliseconds();
 // Tells every option that the game stands still, or goes on again.
 void pauseGame(bool paused);
 // Tells every option of a knock or an event of the roll.

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 // Taken in order, so the lowest free descriptor that open gives is this one.
 static void openIfClosed(int descriptor)
@@ -14,16 +15,43 @@ static void openIfClosed(int descriptor)
         open("/dev/null", descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY);
 }
 
+// A socket cannot be opened again, so the description the game was handed
+// (a desktop session's journal, say) becomes non-blocking itself, and its
+// flags are put back as the game exits, for whoever shares it.
+static int socketFlags[STDERR_FILENO + 1] = {-1, -1, -1};
+
+void restoreStandardStreams()
+{
+    // What stdio holds goes now, or is dropped, not written blocking later.
+    fflush(stdout);
+    fflush(stderr);
+    for (int descriptor = STDOUT_FILENO; descriptor <= STDERR_FILENO; descriptor++)
+        if (socketFlags[descriptor] != -1)
+            fcntl(descriptor, F_SETFL, socketFlags[descriptor]);
+}
+
+static void neverWaitOnSocket(int descriptor)
+{
+    const int flags = fcntl(descriptor, F_GETFL);
+    if (flags == -1 || (flags & O_NONBLOCK) || fcntl(descriptor, F_SETFL, flags | O_NONBLOCK) == -1)
+        return;
+    socketFlags[descriptor] = flags;
+}
+
 // O_NONBLOCK set on the inherited description would reach the shell's
 // terminal and every process sharing the pipe; opening the same pipe or
 // terminal again gives one that is ours alone. A regular file never makes
-// a writer wait and keeps its shared offset. A socket cannot be opened
-// again, and a pipe no one reads fails every write at once: both stay.
+// a writer wait and keeps its shared offset. A pipe no one reads fails
+// every write at once, and stays.
 static void neverWaitOn(int descriptor)
 {
     struct stat status;
     if (fstat(descriptor, &status) != 0 || S_ISREG(status.st_mode))
         return;
+    if (S_ISSOCK(status.st_mode)) {
+        neverWaitOnSocket(descriptor);
+        return;
+    }
     char path[32];
     snprintf(path, sizeof path, "/proc/self/fd/%d", descriptor);
     const int own = open(path, O_WRONLY | O_NONBLOCK | O_NOCTTY);
@@ -39,4 +67,5 @@ void prepareStandardStreams()
         openIfClosed(descriptor);
     neverWaitOn(STDOUT_FILENO);
     neverWaitOn(STDERR_FILENO);
+    atexit(restoreStandardStreams);
 }

@@ -8,5 +8,8 @@
 // they are a pipe or a terminal, an open file description of the game's
 // own that never waits: a line that cannot be written at once (a full
 // pipe, a stopped terminal) is dropped, and the description the shell
-// shares is left as it was. Called before main opens anything.
+// shares is left as it was. A socket never waits either; its shared
+// description is put back at exit. Called before main opens anything.
 void prepareStandardStreams();
+// Puts a socket's blocking back now, for an exit that skips atexit.
+void restoreStandardStreams();

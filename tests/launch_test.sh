@@ -26,3 +26,21 @@ closed errors, no audio device	ALSOFT_DRIVERS=none exec "$game" --sound 2>&- >ou
 full pipe for both	exec "$game" --score >&5 2>&5
 stopped terminal (as by Ctrl+S)	exec script -qec "perl -MPOSIX -e 'tcflow(1, TCOOFF)'; exec '$game' --score" /dev/null </dev/null >/dev/null 2>&1
 CASES
+
+# Both on a UNIX socket whose reader never reads, filled up: the game plays,
+# and once it has quit the socket it shares blocks again.
+echo "stalled socket for both"
+perl -MSocket -MFcntl -e '
+  socketpair(my $ours, my $unread, AF_UNIX, SOCK_STREAM, PF_UNSPEC) or die;
+  fcntl($ours, F_SETFL, O_NONBLOCK); 1 while syswrite($ours, "x" x 4096); fcntl($ours, F_SETFL, 0);
+  my $pid = fork // die;
+  if (!$pid) { open STDOUT, ">&", $ours; open STDERR, ">&", $ours; exec @ARGV; die }
+  waitpid $pid, 0;
+  print $? >> 8, fcntl($ours, F_GETFL, 0) & O_NONBLOCK ? " non-blocking" : " blocking";
+' "$game" --score >socket_status &
+window=$(timeout 10 xdotool search --sync --name '^Bowling$' | head -n 1)
+wait_until differs xc:black
+xdotool windowfocus --sync "$window" key Escape q
+wait $!
+[ "$(cat socket_status)" = "0 blocking" ] || fail "after the socket: $(cat socket_status)"
+echo "every launch drew its window and answered"

@@ -4,7 +4,8 @@
 # throws: --sound, the camera swung left, the right edge at one pin, the left into the
 # gutter, a full rack, a bumper, a roll paused. silent: no --sound, no file. nodriver: no such ALSA device:
 # one line, a game; loud: the library's lines first. stall, stopped: the mix to a FIFO
-# nobody opens (one line, a game) or nobody reads (an exit at once).
+# nobody opens (one line, a game) or nobody reads (an exit at once). zeroconf, hugeconf:
+# ~/.alsoftrc /dev/zero, ALSOFT_CONF 6 GB: no device opened, one line naming it, a game.
 set -euo pipefail
 case=$2
 source "$(dirname "$0")/x_game.sh" "$1"
@@ -20,6 +21,8 @@ mix=$scratch/mix.wav
 [ "$case" = stopped ] && exec 5<>"$mix"
 printf "$config" "$mix" >alsoft.conf
 export ALSOFT_CONF=$scratch/alsoft.conf HOME=$scratch XDG_CONFIG_HOME=$scratch XDG_CONFIG_DIRS=$scratch
+[ "$case" = zeroconf ] && ln -s /dev/zero .alsoftrc
+[ "$case" = hugeconf ] && truncate -s 6G alsoft.conf
 
 rate=22050  # frames a second in the mix, of 4 bytes each
 bytes() { stat -c %s mix.wav 2>/dev/null || echo 0; }
@@ -73,6 +76,7 @@ if [ "$case" != throws ]; then
   [ ! -e mix.wav ] || fail "a mix was written"
   [[ $case = silent || $case = stopped ]] && expected='^$' || expected=$'^bowling: [^\n]*playing silent$'
   [ -n "${ALSOFT_LOGLEVEL:-}" ] && expected=$'AL lib: .*\nbowling: [^\n]*playing silent$'
+  [[ $case = *conf ]] && expected=$'^bowling: [^\n]*/(.alsoftrc|alsoft.conf) is no audio configuration [^\n]*playing silent$'
   [[ $(cat errors) =~ $expected ]] || fail "standard error: $(cat errors)"
   close_window
   exit 0

@@ -1,6 +1,8 @@
 // window_test.cpp: the player's window keeps the scene's proportions: the
 // ball, drawn alone where it starts, measures as wide as it is high in a
 // square scene, and so in a wide or a tall one, which see more instead.
+// Its panels and the game-over panel never show at once, and no game key
+// acts behind the game-over panel.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
@@ -13,7 +15,19 @@
 #include "glut_recorder.h"
 #include "real_physics/real_physics.h"
 #include "rendering/rendering.h"
+#include "scratch_folder.h"
+#include "score/score.h"
 #include "window/window.h"
+
+// The scene's rows of the picture drawn last.
+static std::vector<unsigned char> sceneRows()
+{
+    std::vector<unsigned char> rgb((size_t)GW * GH * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, GW, GH, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
 
 // The ball's bounding box in the scene's viewport, in pixels.
 struct Box {
@@ -28,10 +42,7 @@ static Box ballAlone()
     glTranslatef(ballX, 0, ballZ);
     drawBall(turn);
     glPopMatrix();
-    std::vector<unsigned char> rgb((size_t)GW * GH * 3);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, GW, GH, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    const std::vector<unsigned char> rgb = sceneRows();
     int left = GW, right = -1, bottom = GH, top = -1;
     for (int y = 0; y < GH; y++)
         for (int x = 0; x < GW; x++) {
@@ -109,5 +120,39 @@ TEST(PlayerWindow, APausedThrowEndsAsOneNeverPaused)
         EXPECT_EQ(standing[0], standing[1]) << (real ? "rigid bodies" : "the written roll");
         EXPECT_LT(standing[0], pinCount) << "the throw should reach the pins";
     }
+    detachOptions();
+}
+
+TEST(PlayerWindow, TheGameOverPanelStandsAlone)
+{
+    ScratchFolder data;  // for the best game
+    setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+    restoreStartState();
+    keepScore(true);
+    detachOptions();
+    attachOption(scoreOption());
+    attachOption(playerWindow(0, nullptr));
+    ASSERT_TRUE(resizeGameWindow(500, 562));
+    for (int ball = 0; ball < 20; ball++)
+        recordBall(0);
+    for (int key : {(int)'a', (int)'D', (int)'b', -GLUT_KEY_LEFT, -GLUT_KEY_RIGHT}) {  // special keys negative
+        key > 0 ? keyboard((unsigned char)key, 0, 0) : specialKeyboard(-key, 0, 0);
+        EXPECT_TRUE(ballX == 0 && ballTheta == 0 && !useBumpers) << "key " << key;
+    }
+    // Each of the window's panels alone, over the game-over panel as after it.
+    for (unsigned char opens : {'\x1b', 'h'}) {
+        keyboard(opens, 0, 0);
+        display();
+        const std::vector<unsigned char> overGameOver = sceneRows();
+        keyboard(opens, 0, 0);
+        keyboard(' ', 0, 0);  // the next game
+        keyboard(opens, 0, 0);
+        display();
+        EXPECT_TRUE(sceneRows() == overGameOver) << "panel opened by " << opens;
+        keyboard(opens, 0, 0);
+        for (int ball = 0; ball < 20; ball++)
+            recordBall(0);
+    }
+    keepScore(false);
     detachOptions();
 }

@@ -48,7 +48,7 @@ class CalloutsOption : public PlayerOption {
         strikesInARow = strike ? strikesInARow + 1 : 0;
         calloutFor(ball, shown, sizeof shown);
         if (shown[0] != '\0')
-            glutTimerFunc(shownMilliseconds, hide, ++showings);
+            armTimer(shownMilliseconds, hide, ++showings);
     }
 
     void gameRestarted() override

@@ -29,7 +29,7 @@ static double tanHalfWide()
 // A paused game stands still, its camera too.
 static int now()
 {
-    return pausedAt >= 0 ? pausedAt : glutGet(GLUT_ELAPSED_TIME);
+    return pausedAt >= 0 ? pausedAt : elapsedMilliseconds();
 }
 
 static void nextPicture(int)
@@ -38,7 +38,7 @@ static void nextPicture(int)
         return;
     if (pausedAt < 0)
         glutPostRedisplay();
-    glutTimerFunc(pictureMilliseconds, nextPicture, 0);
+    armTimer(pictureMilliseconds, nextPicture, 0);
 }
 
 namespace {
@@ -74,7 +74,7 @@ class CameraOption : public PlayerOption {
 
     void gamePaused(bool paused) override
     {
-        const int time = glutGet(GLUT_ELAPSED_TIME);
+        const int time = elapsedMilliseconds();
         if (!paused && pausedAt >= 0)
             returnStart += time - pausedAt;
         pausedAt = paused ? time : -1;

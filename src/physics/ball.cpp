@@ -241,7 +241,7 @@ void moveBall(int game)
         door::rollEnded();
         reset();
     } else {
-        glutTimerFunc(stepMilliseconds, moveBall, game);
+        armTimer(stepMilliseconds, moveBall, game);
     }
     door::ballStepped();
 }

@@ -243,14 +243,14 @@ public:
     void stepBegins() override
     {
         if (gameTurn().currentState == powering && !meter.isRunning())
-            meter.start(glutGet(GLUT_ELAPSED_TIME));
+            meter.start(elapsedMilliseconds());
     }
 
     // Empty while aiming, as it starts; the ball's speed while rolling.
     void readMeter(float& power, const Turn& shown) override
     {
         if (meter.isRunning())
-            power = meter.read(glutGet(GLUT_ELAPSED_TIME));
+            power = meter.read(elapsedMilliseconds());
         else if (shown.currentState == aiming)
             power = 0;
     }
@@ -262,7 +262,7 @@ public:
         meter.stop();
         roll.layFreshOil();
     }
-    void gamePaused(bool paused) override { meter.pause(paused, glutGet(GLUT_ELAPSED_TIME)); }
+    void gamePaused(bool paused) override { meter.pause(paused, elapsedMilliseconds()); }
 
     bool takeSpecialKey(int key) override
     {

@@ -41,12 +41,12 @@ static int tickedAt = 0;       // GLUT's milliseconds at the last tick or start
 
 static void tick(int chain);
 
-static void arm() { glutTimerFunc(pictureMilliseconds, tick, ++ticks); }
+static void arm() { armTimer(pictureMilliseconds, tick, ++ticks); }
 
 // A new chain of ticks, counted from now.
 static void startTicking()
 {
-    tickedAt = glutGet(GLUT_ELAPSED_TIME);
+    tickedAt = elapsedMilliseconds();
     arm();
 }
 
@@ -96,7 +96,7 @@ static void tick(int chain)
 {
     if (chain != ticks || !roll || paused)
         return;
-    const int now = glutGet(GLUT_ELAPSED_TIME);
+    const int now = elapsedMilliseconds();
     const int elapsed = std::min(now - tickedAt, longestTick);
     tickedAt = now;
     if (endShown >= 0) {

@@ -4,6 +4,7 @@
 #include <GL/glut.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "overlay/overlay.h"
@@ -21,6 +22,7 @@ static int endedScore = noScore;    // the game just over: its score,
 static int bestBefore = noScore;    // the best before it,
 static BestSave bestSave = BestSave::done;  // where its save stands
 static bool newBest = false;        // and whether it beat every one before, saved or soon
+static bool underPanel = false;     // another panel covers the scene, this one's place
 
 static void freshSheet()
 {
@@ -77,7 +79,7 @@ static void retrySave(int)
 {
     tellBest(retryBestScore());
     if (bestSave == BestSave::waiting)
-        glutTimerFunc(lockRetryMilliseconds, retrySave, 0);
+        armTimer(lockRetryMilliseconds, retrySave, 0);
     glutPostRedisplay();
 }
 
@@ -111,14 +113,23 @@ class ScoreOption : public PlayerOption {
     }
 
     // Space after a game's end starts the next: a fresh sheet, the ball in
-    // the hand.
+    // the hand. No other key of the game acts behind the panel.
     bool takeKey(unsigned char key) override
     {
-        if (!gameOverShown || key != ' ')
+        if (!gameOverShown)
             return false;
-        newGame();  // every option hears of it: a fresh sheet, fresh oil
-        return true;
+        const int lower = tolower(key);
+        if (key == ' ')
+            newGame();  // every option hears of it: a fresh sheet, fresh oil
+        return key == ' ' || lower == 'a' || lower == 'd' || lower == 'b';
     }
+
+    bool takeSpecialKey(int key) override
+    {
+        return gameOverShown && (key == GLUT_KEY_LEFT || key == GLUT_KEY_RIGHT || key == GLUT_KEY_UP || key == GLUT_KEY_DOWN);
+    }
+
+    void gamePaused(bool paused) override { underPanel = paused; }
 
     void ballReleased() override
     {
@@ -132,7 +143,7 @@ class ScoreOption : public PlayerOption {
             return;
         recordBall(pinsAtRelease - pinsStanding());
         if (sheet.gameOver && bestSave == BestSave::waiting)
-            glutTimerFunc(lockRetryMilliseconds, retrySave, 0);
+            armTimer(lockRetryMilliseconds, retrySave, 0);
     }
 
     // The abandoned game's balls are forgotten, never saved.
@@ -146,7 +157,7 @@ class ScoreOption : public PlayerOption {
     {
         if (scoring && layer == Layer::strip)
             drawStrip(sheet, bestScore);
-        else if (scoring && layer == Layer::panel && gameOverShown)
+        else if (scoring && layer == Layer::panel && gameOverShown && !underPanel)
             drawGameOver();
     }
 

@@ -22,7 +22,7 @@ static const double queuedPictures = 4;
 static bool smoothing = false;
 static bool swapWaitsForDisplay = false;
 static Turn glideStart;         // the picture on screen when the latest step began
-static int glideStartTime = 0;  // GLUT's elapsed milliseconds then
+static int glideStartTime = 0;  // the game's elapsed milliseconds then
 static double nextPictureTime = 0;  // when the next may be drawn
 static bool pictureAskedFor = false;
 
@@ -37,7 +37,7 @@ void smoothMotion(bool on)
     if (!on)
         return;
     glideStart = gameTurn();
-    glideStartTime = glutGet(GLUT_ELAPSED_TIME) - stepMilliseconds;  // no glide under way
+    glideStartTime = elapsedMilliseconds() - stepMilliseconds;  // no glide under way
     nextPictureTime = 0;
     pictureAskedFor = false;
     swapWaitsForDisplay = swapInStepWithDisplay();
@@ -49,7 +49,7 @@ void smoothMotion(bool on)
 // is, so the picture never jumps, and catches up within the next step.
 static void stepBegins()
 {
-    const int now = glutGet(GLUT_ELAPSED_TIME);
+    const int now = elapsedMilliseconds();
     glideStart = turnBetween(glideStart, gameTurn(), glideFraction(now));
     glideStartTime = now;
 }
@@ -70,7 +70,7 @@ static void askForNextPicture(int now)
     if (pictureAskedFor)
         return;
     pictureAskedFor = true;
-    glutTimerFunc((unsigned)std::max(std::ceil(nextPictureTime - now), 0.0), pictureDue, 0);
+    armTimer((unsigned)std::max(std::ceil(nextPictureTime - now), 0.0), pictureDue, 0);
 }
 
 // While aiming nothing moves and every picture is asked for by a key, so it
@@ -81,7 +81,7 @@ void drawSmoothly()
         showTurn(gameTurn(), 1);
         return;
     }
-    const int now = glutGet(GLUT_ELAPSED_TIME);
+    const int now = elapsedMilliseconds();
     if (!swapWaitsForDisplay && now < nextPictureTime) {
         askForNextPicture(now);
         return;
@@ -101,7 +101,7 @@ void drawSmoothly()
     if (swapWaitsForDisplay)
         glutPostRedisplay();
     else
-        askForNextPicture(glutGet(GLUT_ELAPSED_TIME));
+        askForNextPicture(elapsedMilliseconds());
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,10 +17,14 @@
 #include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <sstream>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "regular_file.h"
 #include "sound/sound.h"
+#include "standard_streams.h"
 
 static ALCdevice* device = nullptr;
 static ALCcontext* context = nullptr;
@@ -108,6 +113,7 @@ void closeAudioAtExit()
         return;
     fflush(stdout);
     fflush(stderr);
+    restoreStandardStreams();
     _exit(exitStatus);
 }
 
@@ -142,22 +148,62 @@ static bool openDeviceQuietly()
     return answered;
 }
 
-// The library reads the file ALSOFT_CONF names to its end, and waits on a
-// FIFO: /dev/zero there would fill memory for good. A file that is missing
-// or unreadable the library passes over, as we do.
-static bool configurationIsAFile()
+// The library reads each of its configuration files to its end and waits on
+// a FIFO: /dev/zero or a huge file in one of its places would fill memory
+// for good. Each must be missing, unreadable (the library passes over both,
+// as we do) or a regular file no larger than any real configuration.
+static const off_t largestConfiguration = 1 << 20;
+
+static bool saneConfiguration(const std::string& path)
 {
-    const char* path = getenv("ALSOFT_CONF");
-    FILE* file = path ? openRegularFile(path) : nullptr;
-    if (file)
-        fclose(file);
-    return !path || file || errno != 0;
+    FILE* file = openRegularFile(path.c_str());
+    if (!file)
+        return errno != 0;
+    struct stat status;
+    const bool sane = fstat(fileno(file), &status) == 0 && status.st_size <= largestConfiguration;
+    fclose(file);
+    return sane;
+}
+
+// Where OpenAL Soft looks, in its order: the system's, each of
+// XDG_CONFIG_DIRS, the user's two, beside the program, ALSOFT_CONF.
+static std::vector<std::string> configurationPlaces()
+{
+    auto variable = [](const char* name, const char* otherwise) {
+        const char* value = getenv(name);
+        return std::string(value && *value ? value : otherwise);
+    };
+    std::vector<std::string> places = {"/etc/openal/alsoft.conf"};
+    std::istringstream systemFolders(variable("XDG_CONFIG_DIRS", "/etc/xdg"));
+    for (std::string folder; std::getline(systemFolders, folder, ':');)
+        if (!folder.empty())
+            places.push_back(folder + "/alsoft.conf");
+    const std::string home = variable("HOME", "");
+    if (!home.empty())
+        places.push_back(home + "/.alsoftrc");
+    const std::string userFolder = variable("XDG_CONFIG_HOME", home.empty() ? "" : (home + "/.config").c_str());
+    if (!userFolder.empty())
+        places.push_back(userFolder + "/alsoft.conf");
+    char program[4096];
+    const ssize_t length = readlink("/proc/self/exe", program, sizeof program - 1);
+    if (length > 0) {
+        const std::string path(program, (size_t)length);
+        places.push_back(path.substr(0, path.rfind('/') + 1) + "alsoft.conf");
+    }
+    if (getenv("ALSOFT_CONF"))
+        places.push_back(getenv("ALSOFT_CONF"));
+    return places;
 }
 
 bool openAudio()
 {
-    if (!configurationIsAFile())
-        return fail("ALSOFT_CONF names no regular file");
+    for (const std::string& place : configurationPlaces())
+        if (!saneConfiguration(place)) {
+            static char why[4200];
+            snprintf(why, sizeof why, "%s is no audio configuration (no regular file of at most %d KiB)",
+                     place.c_str(), (int)(largestConfiguration / 1024));
+            return fail(why);
+        }
     if (!openDeviceQuietly())
         return fail("the audio device did not answer within a second");
     if (!device)

@@ -84,7 +84,7 @@ bool panelKey(unsigned char key)
 bool panelSpecialKey(int key)
 {
     if (key == GLUT_KEY_F11) {
-        glutFullScreenToggle();
+        toggleFullScreen();
         return true;
     }
     if (key == GLUT_KEY_F1)

@@ -3,6 +3,7 @@
 #include <GL/glut.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -11,6 +12,8 @@
 
 // Of the screen's height (or width, should that be the narrower fit).
 static const double screenShare = 0.8;
+// X's window sizes are 16 bits, its coordinates signed.
+static const int largestXSize = 32767;
 
 // The parts of GLUT's -geometry WxH+X+Y given, as XParseGeometry reads them.
 static int geometryGiven = 0;
@@ -44,6 +47,9 @@ void placeOnScreen(WindowPlacement& placement)
         placement.width = (int)geometryWidth;
     if (geometryGiven & HeightValue)
         placement.height = (int)geometryHeight;
+    // A huge window crashes the renderer, or X itself refuses it.
+    placement.width = std::clamp(placement.width, 1, screenWidth > 0 ? screenWidth : largestXSize);
+    placement.height = std::clamp(placement.height, 1, screenHeight > 0 ? screenHeight : largestXSize);
     // Centred, or from the edge a -geometry names (a minus sign: the right
     // or bottom edge).
     placement.x = (screenWidth - placement.width) / 2;
@@ -52,6 +58,20 @@ void placeOnScreen(WindowPlacement& placement)
         placement.x = geometryGiven & XNegative ? screenWidth - placement.width + geometryX : geometryX;
     if (geometryGiven & YValue)
         placement.y = geometryGiven & YNegative ? screenHeight - placement.height + geometryY : geometryY;
+}
+
+// The largest viewport the renderer takes: a larger window, as a window
+// manager or a program may make it, is sized back before a picture is drawn
+// at that size, which the renderer would not survive. Larger than the
+// screen is no harm.
+void keepWithinLimits(const SceneLayout& layout)
+{
+    GLint viewport[2] = {largestXSize, largestXSize};
+    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
+    const int widest = std::min((int)viewport[0], largestXSize);
+    const int tallest = std::min((int)viewport[1], largestXSize);
+    if (layout.windowWidth > widest || layout.windowHeight > tallest)
+        glutReshapeWindow(std::min(layout.windowWidth, widest), std::min(layout.windowHeight, tallest));
 }
 
 // The square scene sees 60 degrees up and down, and across: a wider one

@@ -13,3 +13,8 @@
 // -geometry among them places the window instead. With real balls the
 // hint and the keys panel name their keys too.
 PlayerOption& playerWindow(int argc, char** argv, bool withRealBalls = false);
+
+// The player's game's clock: the game's steps and the options' timers on
+// the monotonic clock, never the wall clock, which may be stepped. The
+// game's own program attaches it; tests that run the steps themselves do not.
+PlayerOption& steadyClock();

@@ -13,7 +13,11 @@ namespace {
 class PlayerWindow : public PlayerOption {
     void placeWindow(WindowPlacement& placement) override { placeOnScreen(placement); }
     void windowOpened() override { nameWindowClass(); }
-    void layOut(SceneLayout& layout) override { keepProportions(layout); }
+    void layOut(SceneLayout& layout) override
+    {
+        keepWithinLimits(layout);
+        keepProportions(layout);
+    }
     bool takeKey(unsigned char key) override { return panelKey(key); }
     bool takeSpecialKey(int key) override { return panelSpecialKey(key); }
     bool holdStep(void (*step)(int), int value) override { return holdWhilePanelShown(step, value); }

@@ -11,11 +11,17 @@ bool keysAct(KeysOf game);
 // placement.cpp: GLUT's -geometry, if given, noted from its arguments.
 void noteGeometry(int argc, char** argv);
 // Centred on the screen, four fifths of its height, of the proportions of
-// the strip over a square scene; the parts of a -geometry given win.
+// the strip over a square scene; the parts of a -geometry given win, within
+// the screen.
 void placeOnScreen(WindowPlacement& placement);
+// A window larger than the renderer takes is sized back.
+void keepWithinLimits(const SceneLayout& layout);
 // Below the strip, the scene's picture as the square one, with more seen
 // across or up and down as the viewport is wider or taller.
 void keepProportions(SceneLayout& layout);
+
+// full_screen.cpp: the window over the whole screen, or back as it was.
+void toggleFullScreen();
 
 // window_class.cpp: WM_CLASS bowling/Bowling on the open window.
 void nameWindowClass();
