@@ -19,7 +19,7 @@ struct Columns {
     float sum;   // the game's score, the best game
 };
 static const Columns unnamedColumns = {0, 18, 44};
-static const Columns namedColumns = {76, 16, 40};
+static const Columns namedColumns = {100, 15, 40};
 static const int boxes = framesPerGame + 2;
 static const float sheetTop = 4;
 static const float rowDivide = 18;  // below a row's top: marks above, totals below
@@ -63,7 +63,7 @@ static void line(float x0, float y0, float x1, float y1)
 }
 
 // The best game's box spans the rows: their lines below its labels stop
-// at it.
+// at it. A name's box is the row's whole height.
 static void drawLines(int rows)
 {
     const int best = framesPerGame + 1;
@@ -74,7 +74,7 @@ static void drawLines(int rows)
         const float top = rowTop(row);
         if (row == 0)
             line(sheetLeft(), top, sheetRight(), top);
-        line(sheetLeft(), top + rowDivide, row == 0 ? sheetRight() : boxLeft(best), top + rowDivide);
+        line(framesLeft(), top + rowDivide, row == 0 ? sheetRight() : boxLeft(best), top + rowDivide);
         line(sheetLeft(), top + rowHigh, row == rows - 1 ? sheetRight() : boxLeft(best), top + rowHigh);
         if (columns.name > 0)
             line(sheetLeft(), top, sheetLeft(), top + rowHigh);
