@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "final.h"
 #include "scratch_folder.h"
 #include "score/score.h"
 
@@ -46,7 +47,8 @@ static std::vector<int> balls(std::vector<int> pattern, int times, std::vector<i
 
 // Whole games bowled in turn, frame by frame; each bowler's tenth frame
 // with its extra balls before the next bowler's. The game is over at the
-// last ball, not before.
+// last ball, not before; the game's frame is ended, for a full rack, as
+// the next bowler comes up or the game is over, never otherwise.
 TEST(Bowlers, TakeTurnsFrameByFrame)
 {
     struct Case {
@@ -79,9 +81,12 @@ TEST(Bowlers, TakeTurnsFrameByFrame)
             nameBowlers(names, (int)c.names.size());
         testing::internal::CaptureStdout();
         const Bowlers& bowlers = *currentBowlers();
-        for (int ball : c.balls) {
-            EXPECT_FALSE(bowlers.sheets[bowlers.count - 1].gameOver) << name;
-            recordBall(ball);
+        for (size_t ball = 0; ball < c.balls.size(); ball++) {
+            const int up = bowlers.up;
+            EXPECT_FALSE(bowlers.sheets[bowlers.count - 1].gameOver) << name << " ball " << ball;
+            framePart = 1;  // as a frame's first ball leaves it
+            recordBall(c.balls[ball]);
+            EXPECT_EQ(framePart == 0, bowlers.up != up || ball == c.balls.size() - 1) << name << " ball " << ball;
         }
         EXPECT_EQ(testing::internal::GetCapturedStdout(), c.out) << name;
         ASSERT_EQ(bowlers.count, (int)c.totals.size()) << name;
