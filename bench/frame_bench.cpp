@@ -55,13 +55,13 @@ BENCHMARK(spheresAlone)->Unit(benchmark::kMillisecond)->UseRealTime();
 static void sheetAlone(benchmark::State& state)
 {
     const int balls[] = {9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9, 1, 9};
-    const ScoreSheet sheet = scoreSheet(balls, maxBallsPerGame);
+    const Bowlers bowlers = {1, 0, {}, {scoreSheet(balls, maxBallsPerGame)}};
     keepScore(true);
     attachOption(scoreOption());
     resizeGameWindow(startWindowSize, startWindowSize + (int)stripUnitsHigh());  // a strip unit a pixel
     int best = 190;
     for (auto _ : state) {
-        drawStrip(sheet, best);
+        drawStrip(bowlers, best);
         glFinish();
         best ^= state.range(0);  // 190, 191, 190, ...: a new strip each time
     }

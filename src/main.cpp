@@ -28,8 +28,11 @@ int main(int argc, char** argv)
     prepareStandardStreams();
     // In the order their moments run: the strip takes its rows before
     // anything else lays out the scene.
-    if (options.keepScore)
+    if (options.keepScore) {
         attachOption(scoreOption());
+        if (options.bowlerCount > 0)
+            nameBowlers(options.bowlers, options.bowlerCount);
+    }
     if (options.realPhysics)
         attachOption(realPhysicsOption());
     // Rigid bodies are watched between their steps: a pin that flies moves

@@ -32,9 +32,10 @@ TEST(ScoreSheet, DrawingLeavesTheOpenGlStateAsItFoundIt)
     glColor4f(0.25f, 0.5f, 0.75f, 1);
     glRasterPos2f(0.1f, 0.2f);
     const std::vector<float> before = state();
-    drawStrip(scoreSheet(balls, 5), 212);
+    const Bowlers bowlers = {1, 0, {}, {scoreSheet(balls, 5)}};
+    drawStrip(bowlers, 212);
     EXPECT_EQ(state(), before) << "drawn";
-    drawStrip(scoreSheet(balls, 5), 212);
+    drawStrip(bowlers, 212);
     EXPECT_EQ(state(), before) << "copied from the strip kept";
     const char* const lines[] = {"Esc\tresume", "a line alone"};
     drawPanel("Paused", lines, 2);

@@ -1,6 +1,7 @@
-// score_test.cpp: the best game's file across runs, good and bad, between
-// games racing or holding the lock, and signalled half way through a save.
-// The rules are checked ball by ball in the golden tests/golden/sheets.txt.
+// score_test.cpp: bowlers taking turns; the best game's file across runs,
+// good and bad, between games racing or holding the lock, and signalled half
+// way through a save. The rules are checked ball by ball in the golden
+// tests/golden/sheets.txt.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -21,7 +22,9 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "final.h"
 #include "scratch_folder.h"
 #include "score/score.h"
 
@@ -30,6 +33,69 @@ static void play(int score)
 {
     for (int ball = 0; ball < 20; ball++)
         recordBall(score / 20);
+}
+
+// pattern rolled times over, then the rest.
+static std::vector<int> balls(std::vector<int> pattern, int times, std::vector<int> rest)
+{
+    std::vector<int> all;
+    for (int time = 0; time < times; time++)
+        all.insert(all.end(), pattern.begin(), pattern.end());
+    all.insert(all.end(), rest.begin(), rest.end());
+    return all;
+}
+
+// Whole games bowled in turn, frame by frame; each bowler's tenth frame
+// with its extra balls before the next bowler's. The game is over at the
+// last ball, not before; the game's frame is ended, for a full rack, as
+// the next bowler comes up or the game is over, never otherwise.
+TEST(Bowlers, TakeTurnsFrameByFrame)
+{
+    struct Case {
+        std::vector<const char*> names;  // none: the one unnamed bowler
+        std::vector<int> balls;          // as rolled
+        std::vector<int> totals;
+        const char* out;
+    };
+    const Case cases[] = {
+        {{}, balls({10}, 12, {}), {300}, "Game over: 300 points, best game 300\n"},
+        // Ann 9 a frame, her tenth a spare and 5; Bo strikes, his tenth X 7 2.
+        {{"Ann", "Bo"}, balls({7, 2, 10}, 9, {7, 3, 5, 10, 7, 2}), {96, 286},
+         "Game over for Ann: 96 points, best game 286\nGame over for Bo: 286 points, best game 286\n"},
+        // The k-th knocks k then none; E's tenth 4 / X, F's X X 3.
+        {{"A", "B", "C", "D", "E", "F"},
+         balls({0, 0, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0}, 9, {0, 0, 1, 0, 2, 0, 3, 0, 4, 6, 10, 10, 10, 3}), {0, 10, 20, 30, 56, 68},
+         "Game over for A: 0 points, best game 68\nGame over for B: 10 points, best game 68\n"
+         "Game over for C: 20 points, best game 68\nGame over for D: 30 points, best game 68\n"
+         "Game over for E: 56 points, best game 68\nGame over for F: 68 points, best game 68\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string name = "case " + std::to_string(&c - cases);
+        ScratchFolder data;
+        setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+        keepScore(true);
+        char names[maxBowlers][bowlerNameRoom] = {};
+        for (size_t bowler = 0; bowler < c.names.size(); bowler++)
+            snprintf(names[bowler], bowlerNameRoom, "%s", c.names[bowler]);
+        if (!c.names.empty())
+            nameBowlers(names, (int)c.names.size());
+        testing::internal::CaptureStdout();
+        const Bowlers& bowlers = *currentBowlers();
+        for (size_t ball = 0; ball < c.balls.size(); ball++) {
+            const int up = bowlers.up;
+            EXPECT_FALSE(bowlers.sheets[bowlers.count - 1].gameOver) << name << " ball " << ball;
+            framePart = 1;  // as a frame's first ball leaves it
+            recordBall(c.balls[ball]);
+            EXPECT_EQ(framePart == 0, bowlers.up != up || ball == c.balls.size() - 1) << name << " ball " << ball;
+        }
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.out) << name;
+        ASSERT_EQ(bowlers.count, (int)c.totals.size()) << name;
+        for (int bowler = 0; bowler < bowlers.count; bowler++) {
+            EXPECT_TRUE(bowlers.sheets[bowler].gameOver) << name << " bowler " << bowler;
+            EXPECT_EQ(bowlers.sheets[bowler].score, c.totals[bowler]) << name << " bowler " << bowler;
+        }
+        keepScore(false);
+    }
 }
 
 // Every file in the data folder but the lock, by name, and what it holds

@@ -17,7 +17,7 @@ enum class StripBand { sheet, hint, count };
 
 // Across the strip's middle, in strip units, whatever the window's width.
 inline constexpr float stripUnitsWide = startWindowSize;
-// Each band's height in strip units.
+// Each band's height in strip units, until set otherwise.
 inline constexpr float bandUnitsHigh[(int)StripBand::count] = {44, 18};
 // A scene of the start view's proportions, in strip units: square.
 inline constexpr float sceneUnitsHigh = stripUnitsWide;
@@ -25,6 +25,10 @@ inline constexpr float sceneUnitsHigh = stripUnitsWide;
 // The band is in the strip, or not, from the next layout on. Called before
 // the window opens, which the strip makes taller.
 void showStripBand(StripBand band, bool shown);
+// The band's height in strip units from the next layout on: a band that
+// grows with what it shows. Called before the window opens, or followed by
+// a reshape.
+void setBandUnitsHigh(StripBand band, float unitsHigh);
 // The bands shown, in strip units; 0 without any.
 float stripUnitsHigh();
 // Takes the strip's rows off the top of the scene's viewport, which starts

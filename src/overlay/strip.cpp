@@ -12,6 +12,7 @@
 
 static const int bandCount = (int)StripBand::count;
 static bool shown[bandCount] = {};
+static float unitsHigh[bandCount] = {bandUnitsHigh[0], bandUnitsHigh[1]};
 static const float strokeWeight = 1.1f;  // text line width in strip units
 
 // As last laid out: pixels per strip unit, the window's width, the rows
@@ -26,11 +27,16 @@ void showStripBand(StripBand band, bool on)
     shown[(int)band] = on;
 }
 
+void setBandUnitsHigh(StripBand band, float high)
+{
+    unitsHigh[(int)band] = high;
+}
+
 float stripUnitsHigh()
 {
     float high = 0;
     for (int band = 0; band < bandCount; band++)
-        high += shown[band] ? bandUnitsHigh[band] : 0;
+        high += shown[band] ? unitsHigh[band] : 0;
     return high;
 }
 
@@ -44,7 +50,7 @@ void layOutStrip(SceneLayout& layout)
     float units = 0;
     for (int band = 0; band < bandCount; band++) {
         const int above = rows;
-        units += shown[band] ? bandUnitsHigh[band] : 0;
+        units += shown[band] ? unitsHigh[band] : 0;
         rows = (int)std::lround(units * scale);
         bandRows[band] = rows - above;
     }
@@ -57,7 +63,7 @@ void layOutStrip(SceneLayout& layout)
 
 // Each band's picture and what it showed, in its own texture.
 struct KeptBand {
-    unsigned char content[256];
+    unsigned char content[1024];
     size_t size;
     int width, rows;
     float scale;
@@ -127,7 +133,7 @@ void drawStripBand(StripBand which, const void* content, size_t size, void (*dra
     const int rows = bandRows[index];
     if (rows <= 0 || windowWidth <= 0)
         return;  // not laid out yet, or nothing to see
-    const float high = bandUnitsHigh[index];
+    const float high = unitsHigh[index];
     const float left = -unitsLeftOfMiddle();
     const float right = stripUnitsWide + unitsLeftOfMiddle();
 

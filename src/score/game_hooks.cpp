@@ -6,37 +6,58 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 
 #include "overlay/overlay.h"
 #include "score/best_file.h"
 #include "score/score.h"
 
 static bool scoring = false;
-static int balls[maxBallsPerGame];  // the current game's, as pins down
-static int ballCount = 0;
-static ScoreSheet sheet = scoreSheet(balls, 0);
+static Bowlers bowlers = {1, 0, {}, {}};
+static int balls[maxBowlers][maxBallsPerGame];  // the current game's, as pins down
+static int ballCount[maxBowlers] = {};
 static int bestScore = noScore;
 static int pinsAtRelease = 0;
 static bool gameOverShown = false;  // the panel, until Space
-static int endedScore = noScore;    // the game just over: its score,
+static int endedScore = noScore;    // the game just over: its top score,
 static int bestBefore = noScore;    // the best before it,
 static BestSave bestSave = BestSave::done;  // where its save stands
 static bool newBest = false;        // and whether it beat every one before, saved or soon
 static bool underPanel = false;     // another panel covers the scene, this one's place
 
-static void freshSheet()
+static void freshSheets()
 {
-    ballCount = 0;
-    sheet = scoreSheet(balls, 0);
+    for (int bowler = 0; bowler < maxBowlers; bowler++) {
+        ballCount[bowler] = 0;
+        bowlers.sheets[bowler] = scoreSheet(balls[bowler], 0);
+    }
+    bowlers.up = 0;
     gameOverShown = false;
+}
+
+static bool gameOver() { return bowlers.sheets[bowlers.count - 1].gameOver; }
+
+static void setBowlers(int count)
+{
+    bowlers.count = count;
+    freshSheets();
+    showStripBand(StripBand::sheet, scoring);
+    setBandUnitsHigh(StripBand::sheet, sheetUnitsHigh(count));
 }
 
 void keepScore(bool on)
 {
     scoring = on;
-    freshSheet();
+    if (!on)
+        memset(bowlers.names, 0, sizeof bowlers.names);
+    setBowlers(on ? bowlers.count : 1);
     bestScore = on ? readBestScore() : noScore;
-    showStripBand(StripBand::sheet, on);
+}
+
+void nameBowlers(const char (*names)[bowlerNameRoom], int count)
+{
+    memcpy(bowlers.names, names, count * sizeof *names);
+    setBowlers(count);
 }
 
 // Another game may have saved a better one since this one started; a best
@@ -50,27 +71,52 @@ static void tellBest(BestOffer offer)
     bestScore = std::max({bestBefore, offer.best, saving ? endedScore : noScore});
 }
 
+static void printScore(const char* name, int score)
+{
+    const char* const forName = *name ? " for " : "";
+    if (bestScore == noScore)
+        printf("Game over%s%s: %d points, not saved\n", forName, name, score);
+    else
+        printf("Game over%s%s: %d points, best game %d%s\n", forName, name, score, bestScore,
+               bestSave == BestSave::failed ? ", not saved" : bestSave == BestSave::done ? "" : ", not saved yet");
+}
+
+// Each bowler's game offered as a best; told at once, even while the save
+// waits for another game.
+static void endGame()
+{
+    bestBefore = bestScore;
+    endedScore = noScore;
+    BestOffer offer = {};
+    for (int bowler = 0; bowler < bowlers.count; bowler++) {
+        offer = offerBestScore(bowlers.sheets[bowler].score);
+        endedScore = std::max(endedScore, bowlers.sheets[bowler].score);
+    }
+    tellBest(offer);
+    gameOverShown = true;
+    for (int bowler = 0; bowler < bowlers.count; bowler++)
+        printScore(bowlers.names[bowler], bowlers.sheets[bowler].score);
+    fflush(stdout);  // the player may be reading through a pipe
+}
+
 void recordBall(int pinsDown)
 {
-    // A finished sheet stays up until the next game's first ball is in.
-    if (sheet.gameOver)
-        freshSheet();
-    balls[ballCount++] = pinsDown;
-    sheet = scoreSheet(balls, ballCount);
-    if (!sheet.gameOver)
+    // A finished game stays up until the next game's first ball is in.
+    if (gameOver())
+        freshSheets();
+    const int up = bowlers.up;
+    ScoreSheet& sheet = bowlers.sheets[up];
+    const int framesBefore = sheet.frames;
+    balls[up][ballCount[up]++] = pinsDown;
+    sheet = scoreSheet(balls[up], ballCount[up]);
+    // One bowler's frames follow the game's own; several take turns.
+    if (!sheet.gameOver && (sheet.frames == framesBefore || bowlers.count == 1))
         return;
-    endedScore = sheet.score;
-    bestBefore = bestScore;
-    tellBest(offerBestScore(sheet.score));
-    gameOverShown = true;
-    // Told at once, even while the save waits for another game.
-    if (bestScore == noScore)
-        printf("Game over: %d points, not saved\n", sheet.score);
+    if (gameOver())
+        endGame();
     else
-        printf("Game over: %d points, best game %d%s\n", sheet.score, bestScore,
-               bestSave == BestSave::failed ? ", not saved" : bestSave == BestSave::done ? "" : ", not saved yet");
-    fflush(stdout);  // the player may be reading through a pipe
-    endFrame();  // the new game starts on a full rack
+        bowlers.up = (up + 1) % bowlers.count;
+    endFrame();  // the next bowler, or the new game, starts on a full rack
 }
 
 // Tries again while another game holds the lock, never making the game
@@ -83,21 +129,33 @@ static void retrySave(int)
     glutPostRedisplay();
 }
 
+const Bowlers* currentBowlers()
+{
+    return scoring ? &bowlers : nullptr;
+}
+
 const ScoreSheet* currentSheet()
 {
-    return scoring ? &sheet : nullptr;
+    return scoring ? &bowlers.sheets[bowlers.up] : nullptr;
 }
 
 static void drawGameOver()
 {
-    char score[32], best[32];
-    snprintf(score, sizeof score, "%d points", sheet.score);
+    char scores[maxBowlers][bowlerNameRoom + 16], best[32];
+    const char* lines[maxBowlers + 3];
+    int lineCount = 0;
+    for (int bowler = 0; bowler < bowlers.count; bowler++) {
+        const char* const name = bowlers.names[bowler];
+        snprintf(scores[bowler], sizeof scores[bowler], "%s%s%d points", name, *name ? "\t" : "", bowlers.sheets[bowler].score);
+        lines[lineCount++] = scores[bowler];
+    }
     snprintf(best, sizeof best, newBest ? "A new best game!" : bestScore == noScore ? "No best game saved" : "Best game: %d",
              bestScore);
     const char* save = bestSave == BestSave::failed ? "This game could not be saved"
                      : bestSave == BestSave::done ? "" : "Not saved yet: another game is saving";
-    const char* const lines[] = {score, best, save, "Space: new game"};
-    drawPanel("Game over", lines, 4);
+    for (const char* line : {(const char*)best, save, "Space: new game"})
+        lines[lineCount++] = line;
+    drawPanel("Game over", lines, lineCount);
 }
 
 namespace {
@@ -142,7 +200,7 @@ class ScoreOption : public PlayerOption {
         if (!scoring)
             return;
         recordBall(pinsAtRelease - pinsStanding());
-        if (sheet.gameOver && bestSave == BestSave::waiting)
+        if (gameOver() && bestSave == BestSave::waiting)
             armTimer(lockRetryMilliseconds, retrySave, 0);
     }
 
@@ -150,13 +208,13 @@ class ScoreOption : public PlayerOption {
     void gameRestarted() override
     {
         if (scoring)
-            freshSheet();
+            freshSheets();
     }
 
     void drawLayer(Layer layer, const Turn&) override
     {
         if (scoring && layer == Layer::strip)
-            drawStrip(sheet, bestScore);
+            drawStrip(bowlers, bestScore);
         else if (scoring && layer == Layer::panel && gameOverShown && !underPanel)
             drawGameOver();
     }

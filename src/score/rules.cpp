@@ -21,6 +21,7 @@ ScoreSheet scoreSheet(const int* balls, int ballCount)
     memset(sheet.marks, ' ', maxBallsPerGame);
     sheet.marks[maxBallsPerGame] = '\0';
     sheet.score = 0;
+    sheet.frames = 0;
     int first = 0;  // the frame's first ball
     for (int frame = 0; frame < framesPerGame; frame++) {
         const bool strike = first < ballCount && balls[first] == pinCount;
@@ -44,7 +45,8 @@ ScoreSheet scoreSheet(const int* balls, int ballCount)
             sheet.runningTotals[frame] = sheet.score;
         }
         first += rolled;
+        sheet.frames += first <= ballCount;
     }
-    sheet.gameOver = first <= ballCount;
+    sheet.gameOver = sheet.frames == framesPerGame;
     return sheet;
 }

@@ -2,6 +2,7 @@
 // game, in a strip of the window above the scene.
 #pragma once
 
+#include "command_line.h"
 #include "option_door.h"
 
 // The option: it counts the pins each ball knocks down, lays the scene out
@@ -11,12 +12,18 @@
 // saves nothing. It keeps score from the start of the game, before its
 // window is placed.
 PlayerOption& scoreOption();
-// On: a fresh sheet and the best game read from its file. Off: no scoring.
+// On: fresh sheets and the best game read from its file. Off: no scoring,
+// and one unnamed bowler again.
 void keepScore(bool on);
+// The bowlers who take turns frame by frame, 1 to maxBowlers, named; fresh
+// sheets. Without this one unnamed bowler bowls.
+void nameBowlers(const char (*names)[bowlerNameRoom], int count);
 
-// Puts one ball of pinsDown pins on the sheet. After a game's last ball it
-// prints the score, saves a new best game and ends the frame, so that the
-// reset sets up a full rack: the next ball is the first of a new game.
+// Puts one ball of pinsDown pins on the sheet of the bowler up. Where that
+// ends the bowler's frame and another bowls, it ends the core's frame too,
+// so the next bowler starts on a full rack. After a game's last ball it
+// prints each bowler's score, saves a new best game and ends the frame: the
+// next ball is the first of a new game.
 void recordBall(int pinsDown);
 
 inline constexpr int framesPerGame = 10;
@@ -29,17 +36,31 @@ struct ScoreSheet {
     char marks[maxBallsPerGame + 1];
     int runningTotals[framesPerGame];  // noScore until the frame's bonus balls are in
     int score;                         // the last running total known
+    int frames;                        // the frames whose balls are all in
     bool gameOver;
 };
 
 // The sheet of one game's balls, each the pins it knocked down.
 ScoreSheet scoreSheet(const int* balls, int ballCount);
 
-// The sheet on show, or nullptr while no score is kept.
+// The bowlers of a game, in the order they bowl.
+struct Bowlers {
+    int count;  // 1 to maxBowlers
+    int up;     // the one bowling now, or the last once the game is over
+    char names[maxBowlers][bowlerNameRoom];  // empty for the one unnamed bowler
+    ScoreSheet sheets[maxBowlers];
+};
+
+// The game on show, or nullptr while no score is kept.
+const Bowlers* currentBowlers();
+// The sheet of the bowler up, or nullptr while no score is kept.
 const ScoreSheet* currentSheet();
 
-// Draws the sheet, with best possibly noScore, in the strip's top band.
-void drawStrip(const ScoreSheet& sheet, int best);
+// The sheet band's height in strip units for this many bowlers.
+float sheetUnitsHigh(int bowlerCount);
+// Draws the bowlers' sheets, with best possibly noScore, in the strip's top
+// band: one row a bowler.
+void drawStrip(const Bowlers& bowlers, int best);
 
 // The best game in $XDG_DATA_HOME/bowling/best-score. Trouble with the file
 // is told in one line on standard error, each kind once a run from here
