@@ -3,7 +3,6 @@
 // and read as anything but "left" meaning the right.
 #include "real_physics/hand.h"
 
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,25 +12,17 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "data_folder.h"
 #include "regular_file.h"
 
 static const char leftWord[] = "left\n";
 static const char rightWord[] = "right\n";
 
-// The data folder, as the best game's: $XDG_DATA_HOME/bowling when that is
-// an absolute path, else ~/.local/share/bowling; false if it does not fit.
+// The data folder, with room for the hand's file and its temporary.
 static bool findFolder(char (&folder)[PATH_MAX])
 {
-    const char* dataHome = getenv("XDG_DATA_HOME");
-    const char* home = getenv("HOME");
-    if (!home || home[0] != '/') {
-        const passwd* user = getpwuid(getuid());
-        home = user ? user->pw_dir : "";
-    }
-    const int length = dataHome && dataHome[0] == '/'
-        ? snprintf(folder, sizeof folder, "%s/bowling", dataHome)
-        : snprintf(folder, sizeof folder, "%s/.local/share/bowling", home);
-    return length + sizeof "/hand.XXXXXX" <= sizeof folder;
+    const int length = dataFolder(folder);
+    return length >= 0 && length + sizeof "/hand.XXXXXX" <= sizeof folder;
 }
 
 Hand savedHand()

@@ -7,7 +7,6 @@
 // buffers, like the rest of the game.
 #include <dirent.h>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +19,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "data_folder.h"
 #include "score/best_file.h"
 #include "score/score.h"
 
@@ -46,21 +46,10 @@ struct Place {
     char lock[PATH_MAX];
 };
 
-// $XDG_DATA_HOME/bowling, or ~/.local/share/bowling when that is unset or,
-// as the XDG rules have it, empty or not an absolute path. False when the
-// paths do not fit.
+// The best game's files in the data folder. False when the paths do not fit.
 static bool findPlace(Place* place)
 {
-    const char* dataHome = getenv("XDG_DATA_HOME");
-    const char* home = getenv("HOME");
-    if (!home || home[0] != '/') {
-        const passwd* user = getpwuid(getuid());
-        home = user ? user->pw_dir : "";
-    }
-    const int length = dataHome && dataHome[0] == '/'
-        ? snprintf(place->folder, sizeof place->folder, "%s/bowling", dataHome)
-        : snprintf(place->folder, sizeof place->folder, "%s/.local/share/bowling", home);
-    return length < (int)sizeof place->folder &&
+    return dataFolder(place->folder) >= 0 &&
            snprintf(place->file, sizeof place->file, "%s/best-score", place->folder) < (int)sizeof place->file &&
            snprintf(place->lock, sizeof place->lock, "%s/best-score.lock", place->folder) < (int)sizeof place->lock;
 }
