@@ -26,13 +26,7 @@ int main(int argc, char** argv)
     // output closed. It opens nothing.
     const CommandLine options = readCommandLine(&argc, argv);
     prepareStandardStreams();
-    // In the order their moments run: the strip takes its rows before
-    // anything else lays out the scene.
-    if (options.keepScore) {
-        attachOption(scoreOption());
-        if (options.bowlerCount > 0)
-            nameBowlers(options.bowlers, options.bowlerCount);
-    }
+    // In the order their moments run; keys go first to the last attached.
     if (options.realPhysics)
         attachOption(realPhysicsOption());
     // Rigid bodies are watched between their steps: a pin that flies moves
@@ -41,6 +35,13 @@ int main(int argc, char** argv)
         attachOption(smoothOption());
     if (options.playSound)
         attachOption(soundOption());
+    // Over the options that play, so its game-over panel takes their keys;
+    // before anything else lays out the scene, as the strip takes its rows.
+    if (options.keepScore) {
+        attachOption(scoreOption());
+        if (options.bowlerCount > 0)
+            nameBowlers(options.bowlers, options.bowlerCount);
+    }
     // The player's game keeps its own time, and has the alley around its
     // lane, its cameras, its callouts, its replays, and its window; last, so
     // its panels cover what the others draw.

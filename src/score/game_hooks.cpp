@@ -4,7 +4,6 @@
 #include <GL/glut.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -171,21 +170,18 @@ class ScoreOption : public PlayerOption {
     }
 
     // Space after a game's end starts the next: a fresh sheet, the ball in
-    // the hand. No other key of the game acts behind the panel.
+    // the hand. No key that plays acts behind the panel; the window's keys,
+    // on top of it, still do.
     bool takeKey(unsigned char key) override
     {
         if (!gameOverShown)
             return false;
-        const int lower = tolower(key);
         if (key == ' ')
             newGame();  // every option hears of it: a fresh sheet, fresh oil
-        return key == ' ' || lower == 'a' || lower == 'd' || lower == 'b';
+        return true;
     }
 
-    bool takeSpecialKey(int key) override
-    {
-        return gameOverShown && (key == GLUT_KEY_LEFT || key == GLUT_KEY_RIGHT || key == GLUT_KEY_UP || key == GLUT_KEY_DOWN);
-    }
+    bool takeSpecialKey(int) override { return gameOverShown; }
 
     void gamePaused(bool paused) override { underPanel = paused; }
 
