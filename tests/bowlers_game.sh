@@ -19,11 +19,13 @@ ball() {
   wait_until differs before.png "$strip"
 }
 gutter=$(printf 'a %.0s' $(seq 25))
+# Bo's Left Right aims straight as before, and ends the replay a split of
+# his may have started, which would take the Space.
 for _ in $(seq 10); do
   ball $gutter Left Left Left Left Left
   ball $gutter Left Left Left Left Left
-  ball
-  ball
+  ball Left Right
+  ball Left Right
 done
 for _ in $(seq 30); do
   [ "$(grep -c '^Game over' output)" = 2 ] && break
