@@ -105,12 +105,13 @@ void drawTurn(const Turn& shown, float fraction, Roll& roll)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
 
-    // The meter under a fixed camera, so it stays put when the view orbits.
-    float power = shown.ballSpeed;
-    door::readMeter(power, shown);
+    // The meter under a fixed camera, so it stays put when the view orbits;
+    // the layers over the scene see it as it is read.
+    Turn metered = shown;
+    door::readMeter(metered.ballSpeed, shown);
     glPushMatrix();
     lookFromMeterCamera();
-    drawForceMeter(power);
+    drawForceMeter(metered.ballSpeed);
     glPopMatrix();
 
     glPushMatrix();
@@ -127,10 +128,10 @@ void drawTurn(const Turn& shown, float fraction, Roll& roll)
     roll.drawBall(shown, fraction);
     glPopMatrix();
 
-    door::drawLayer(Layer::meter, shown);
-    door::drawLayer(Layer::strip, shown);
-    door::drawLayer(Layer::banner, shown);
-    door::drawLayer(Layer::panel, shown);
+    door::drawLayer(Layer::meter, metered);
+    door::drawLayer(Layer::strip, metered);
+    door::drawLayer(Layer::banner, metered);
+    door::drawLayer(Layer::panel, metered);
     glutSwapBuffers();
 }
 
