@@ -27,7 +27,6 @@ static const float rowHigh = 38;
 static const float capHeight = 10;
 static const float markBaseline = rowDivide - 4;
 static const float totalBaseline = rowHigh - 5;
-static const float nameBaseline = (rowHigh + capHeight) / 2;
 
 float sheetUnitsHigh(int bowlerCount)
 {
