@@ -253,6 +253,17 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
     }
 }
 
+// The data folder with a best game of 10, whose lock the test holds: the
+// lock's descriptor, or -1.
+static int bestOfTenLocked(const ScratchFolder& data)
+{
+    std::filesystem::create_directory(data / "bowling");
+    std::ofstream(data / "bowling/best-score") << "10\n";
+    setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+    const int lock = open((data / "bowling/best-score.lock").c_str(), O_RDWR | O_CREAT, 0600);
+    return flock(lock, LOCK_EX) == 0 ? lock : -1;
+}
+
 // A game of 40 ends elsewhere over a best of 10 while this test holds the
 // lock: its end is told at once, and its tries go on until the lock is let
 // go or for two seconds, when it waits for its end; the best held then is
@@ -264,11 +275,8 @@ TEST(BestScore, LockHeldNeverHoldsUpTheGameAndLosesNothing)
     for (const Case& c : cases) {
         const std::string name = "case " + std::to_string(&c - cases);
         ScratchFolder data;
-        std::filesystem::create_directory(data / "bowling");
-        std::ofstream(data / "bowling/best-score") << "10\n";
-        setenv("XDG_DATA_HOME", data.path.c_str(), 1);
-        const int lock = open((data / "bowling/best-score.lock").c_str(), O_RDWR | O_CREAT, 0600);
-        ASSERT_EQ(flock(lock, LOCK_EX), 0);
+        const int lock = bestOfTenLocked(data);
+        ASSERT_GE(lock, 0);
         const Steps ready, go;
         const Ended game = elsewhere([&] {
             close(lock), keepScore(true), attachOption(scoreOption()), play(40), ready.there();
@@ -300,11 +308,8 @@ TEST(BestScore, WaitingBestSavedAsASignalEndsTheGame)
 {
     for (int number : {SIGTERM, SIGHUP}) {
         ScratchFolder data;
-        std::filesystem::create_directory(data / "bowling");
-        std::ofstream(data / "bowling/best-score") << "10\n";
-        setenv("XDG_DATA_HOME", data.path.c_str(), 1);
-        const int lock = open((data / "bowling/best-score.lock").c_str(), O_RDWR | O_CREAT, 0600);
-        ASSERT_EQ(flock(lock, LOCK_EX), 0);
+        const int lock = bestOfTenLocked(data);
+        ASSERT_GE(lock, 0);
         const Steps ready;
         const Ended game = elsewhere([&] { close(lock), signal(number, SIG_DFL), keepScore(true), play(40), ready.there(), pause(); },
                                      [&](pid_t pid) { ready.await(), kill(pid, number), usleep(100000), close(lock); });
