@@ -6,6 +6,7 @@
 
 #include "assets/assets.h"
 #include "lane_geometry.h"
+#include "option_door.h"
 #include "physics/physics.h"
 #include "rendering/rendering.h"
 
@@ -32,6 +33,21 @@ static GLUquadric* texturedQuadric(GLUquadric*& quadric)
     return quadric;
 }
 
+// The spheres are closed, so their far sides are always hidden: the player's
+// game leaves them out, a third of a picture less for a software renderer.
+static void drawSphere(GLUquadric* quadric, double radius)
+{
+    const bool cull = playerGame();
+    if (cull)
+        glEnable(GL_CULL_FACE);
+    if (quadric)
+        gluSphere(quadric, radius, sphereDetail, sphereDetail);
+    else
+        glutSolidSphere(radius, sphereDetail, sphereDetail);
+    if (cull)
+        glDisable(GL_CULL_FACE);
+}
+
 // While aiming the ball turns with the aim; the release folds that same turn
 // into the roll matrix, so the ball does not jump when it starts rolling.
 void drawBall(const Turn& shown)
@@ -50,7 +66,7 @@ void drawBallTurned(const float* orientation, int theta)
         glMultMatrixf(orientation);
     else
         glRotatef((float)-theta, 0, 1, 0);
-    gluSphere(texturedQuadric(ballQuadric), ballRadius, sphereDetail, sphereDetail);
+    drawSphere(texturedQuadric(ballQuadric), ballRadius);
     glPopMatrix();
     glDisable(GL_TEXTURE_2D);
 }
@@ -83,7 +99,7 @@ void drawPinModel()
     glPushMatrix();
     glTranslatef(0, 0.175f, 0);
     glScalef(0.03948f, 0.07f, 0.03948f);
-    glutSolidSphere(0.5, sphereDetail, sphereDetail);
+    drawSphere(nullptr, 0.5);
     glPopMatrix();
 
     glEnable(GL_TEXTURE_2D);
@@ -93,7 +109,7 @@ void drawPinModel()
     glScalef(0.03948f, 0.14f, 0.0658f);
     GLUquadric* quadric = texturedQuadric(pinQuadric);
     glRotatef(-90, 1, 0, 0);
-    gluSphere(quadric, 0.5, sphereDetail, sphereDetail);
+    drawSphere(quadric, 0.5);
     glPopMatrix();
     glDisable(GL_TEXTURE_2D);
 }
