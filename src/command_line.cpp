@@ -120,7 +120,8 @@ static const char* nameTrouble(const char* name, int length, char undrawn[5])
 bool goodBowlerName(const char* name, int length)
 {
     char undrawn[5];
-    return nameTrouble(name, length, undrawn) == nullptr;
+    // A comma could never come through --bowlers, where it parts the names.
+    return nameTrouble(name, length, undrawn) == nullptr && !memchr(name, ',', length);
 }
 
 // The names of "Ann,Bo,Cy", or one line saying which breaks the rules and

@@ -27,7 +27,7 @@ struct CommandLine {
 CommandLine readCommandLine(int* argc, char** argv);
 
 // The name of length bytes keeps the rules of --bowlers, wherever it comes
-// from: 1 to longestBowlerName characters the game's font draws.
+// from: 1 to longestBowlerName characters the game's font draws, no comma.
 bool goodBowlerName(const char* name, int length);
 
 // Which games a key acts in: every one, the player's (with any option),

@@ -23,16 +23,17 @@ int readBowlerNames(char (*names)[bowlerNameRoom])
     FILE* file = openRegularFile(path);
     if (!file)
         return 0;
-    char text[fileRoom + 1];
+    char text[fileRoom];
     const size_t length = fread(text, 1, fileRoom, file);
     fclose(file);
-    text[length] = '\0';
     int count = 0;
-    // A line cut short by the end of what is read is not a name.
-    for (char* line = text; count < maxBowlers && line < text + length;) {
-        char* end = (char*)memchr(line, '\n', text + length - line);
-        if (!end)
+    // A last line cut short by the room is not a name; one without its
+    // newline, at the file's end, is.
+    for (const char* line = text; count < maxBowlers && line < text + length;) {
+        const char* end = (const char*)memchr(line, '\n', text + length - line);
+        if (!end && length == fileRoom)
             break;
+        end = end ? end : text + length;
         const int lineLength = (int)(end - line);
         if (goodBowlerName(line, lineLength))
             snprintf(names[count++], bowlerNameRoom, "%.*s", lineLength, line);
