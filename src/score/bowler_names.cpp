@@ -44,7 +44,7 @@ int readBowlerNames(char (*names)[bowlerNameRoom])
 
 void saveBowlerNames(const char (*names)[bowlerNameRoom], int count)
 {
-    char text[maxBowlers * bowlerNameRoom];
+    char text[maxBowlers * (bowlerNameRoom + 1)];  // each with its newline
     size_t length = 0;
     for (int bowler = 0; bowler < count; bowler++)
         length += snprintf(text + length, sizeof text - length, "%s\n", names[bowler]);
