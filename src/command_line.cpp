@@ -117,6 +117,13 @@ static const char* nameTrouble(const char* name, int length, char undrawn[5])
     return "holds a character the game's font cannot draw";
 }
 
+bool goodBowlerName(const char* name, int length)
+{
+    char undrawn[5];
+    // A comma could never come through --bowlers, where it parts the names.
+    return nameTrouble(name, length, undrawn) == nullptr && !memchr(name, ',', length);
+}
+
 // The names of "Ann,Bo,Cy", or one line saying which breaks the rules and
 // exit 2.
 static void readBowlers(const char* list, CommandLine* options)
@@ -153,6 +160,7 @@ CommandLine readCommandLine(int* argc, char** argv)
         } else if (strcmp(arg, "--score") == 0) {
             options.keepScore = true;
         } else if (strcmp(arg, "--bowlers") == 0) {
+            options.keepScore = true;  // bowlers named are bowlers scored
             // Alone where no list follows: the next is another option, or none.
             if (i + 1 < *argc && argv[i + 1][0] != '-')
                 readBowlers(argv[++i], &options);

@@ -8,7 +8,8 @@ inline constexpr int bowlerNameRoom = longestBowlerName * 4 + 1;
 
 struct CommandLine {
     bool keepScore = false;     // --score: ten-frame games and a saved best game
-    bool askBowlers = false;    // --bowlers alone: the names asked at the start
+    bool askBowlers = false;    // --bowlers alone: the names asked at the start; with
+                                // or without names, --bowlers keeps score
     int bowlerCount = 0;        // --bowlers NAMES: how many, 0 without
     char bowlers[maxBowlers][bowlerNameRoom] = {};
     bool smoothMotion = false;  // --smooth: motion at the display's rate
@@ -24,6 +25,10 @@ struct CommandLine {
 // the rules, with one line saying which and why. None of this needs a
 // display.
 CommandLine readCommandLine(int* argc, char** argv);
+
+// The name of length bytes keeps the rules of --bowlers, wherever it comes
+// from: 1 to longestBowlerName characters the game's font draws, no comma.
+bool goodBowlerName(const char* name, int length);
 
 // Which games a key acts in: every one, the player's (with any option),
 // or the player's with real balls that spin.

@@ -52,6 +52,8 @@ int main(int argc, char** argv)
         attachOption(calloutsOption());
         attachOption(replayOption());
         attachOption(playerWindow(argc, argv, options.realPhysics));
+        if (options.askBowlers)
+            attachOption(startPanel());
     }
     startUp(&argc, argv);
     glutMainLoop();

@@ -130,6 +130,10 @@ int elapsedMilliseconds()
 
 void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
 
+bool gameUnderWay() { return firstTakes(&PlayerOption::gameUnderWay); }
+
+void layOutAgain() { reshape(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)); }
+
 void reportContact(const Contact& contact) { callEach(&PlayerOption::contactMade, contact); }
 
 void cameraHome()

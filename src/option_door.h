@@ -146,6 +146,9 @@ public:
     virtual void gamePaused(bool) {}
     // The game went back to the first ball of a new game (newGame below).
     virtual void gameRestarted() {}
+    // A game this option keeps is under way: a ball of it rolled and it is
+    // not over, so a new game or the exit would throw it away.
+    virtual bool gameUnderWay() { return false; }
     // GLUT wants a picture, first by the option attached last, whose picture
     // lies on top. True: the option has drawn it (with showTurn below);
     // false lets the game draw the turn as it stands.
@@ -202,6 +205,11 @@ void armTimer(unsigned milliseconds, void (*callback)(int), int value);
 int elapsedMilliseconds();
 // Tells every option that the game stands still, or goes on again.
 void pauseGame(bool paused);
+// Some option keeps a game that is under way (gameUnderWay above).
+bool gameUnderWay();
+// The scene laid out again in the window as it is, after an option changed
+// what it takes of the window.
+void layOutAgain();
 // Tells every option of a knock or an event of the roll.
 void reportContact(const Contact& contact);
 // The camera back where it started.

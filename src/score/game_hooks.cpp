@@ -207,6 +207,12 @@ class ScoreOption : public PlayerOption {
             freshSheets();
     }
 
+    // The first bowler's first ball is the game's first.
+    bool gameUnderWay() override
+    {
+        return scoring && !gameOver() && (ballCount[0] > 0 || gameTurn().currentState == rolling);
+    }
+
     void drawLayer(Layer layer, const Turn&) override
     {
         if (scoring && layer == Layer::strip)
@@ -215,7 +221,12 @@ class ScoreOption : public PlayerOption {
             drawGameOver();
     }
 
-    void saveAtExit() override { offerUnsavedBest(); }
+    void saveAtExit() override
+    {
+        if (gameUnderWay())
+            puts("Game not finished: nothing kept");
+        offerUnsavedBest();
+    }
 };
 
 }  // namespace

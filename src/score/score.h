@@ -12,6 +12,11 @@
 // saves nothing. It keeps score from the start of the game, before its
 // window is placed.
 PlayerOption& scoreOption();
+// --bowlers alone: a panel over the scene, shown as the game opens, that
+// lists last time's bowlers to keep or edit; Enter names them and keeps
+// them for the next start. Attached over every other option, as it takes
+// every key but F11 while it shows.
+PlayerOption& startPanel();
 // On: fresh sheets and the best game read from its file. Off: no scoring,
 // and one unnamed bowler again.
 void keepScore(bool on);

@@ -1,7 +1,8 @@
-// panels.cpp: the pause panel and the keys panel over the scene. While one
-// shows, the game stands still: each meter or ball step that falls due is
-// held, in order, and run when the panel closes, so a paused roll ends
-// exactly as one never paused. No key acts behind a panel but its own.
+// panels.cpp: the pause panel, the keys panel and the question before a
+// game under way is thrown away, over the scene. While one shows, the game
+// stands still: each meter or ball step that falls due is held, in order,
+// and run when the panel closes, so a paused roll ends exactly as one
+// never paused. No key acts behind a panel but its own.
 #include <GL/freeglut.h>
 
 #include <algorithm>
@@ -13,10 +14,11 @@
 #include "overlay/overlay.h"
 #include "window/window_parts.h"
 
-enum class Panel { none, paused, keys };
+enum class Panel { none, paused, keys, throwAway };
 static Panel shown = Panel::none;
 
 static const unsigned char escape = 27;
+static const unsigned char enter = 13;
 
 // At most the meter's step and the ball's, both due once a ball is released.
 struct HeldStep {
@@ -57,6 +59,14 @@ static void resume()
         steps[i].step(steps[i].value);
 }
 
+// A new game, the steps of the abandoned turn dropped.
+static void startAgain()
+{
+    heldCount = 0;
+    show(Panel::none);
+    newGame();
+}
+
 bool panelKey(unsigned char key)
 {
     const int lower = tolower(key);
@@ -69,12 +79,18 @@ bool panelKey(unsigned char key)
             cameraHome();
         return key == escape || lower == 'h' || lower == 'c';
     }
-    if (key == escape || (shown == Panel::keys && lower == 'h')) {
+    if (shown == Panel::throwAway) {
+        if (key == escape)
+            show(Panel::paused);
+        else if (lower == 'n' || key == enter)
+            startAgain();
+    } else if (key == escape || (shown == Panel::keys && lower == 'h')) {
         resume();
     } else if (shown == Panel::paused && lower == 'n') {
-        heldCount = 0;  // steps of the abandoned turn
-        show(Panel::none);
-        newGame();
+        if (gameUnderWay())
+            show(Panel::throwAway);
+        else
+            startAgain();
     } else if (shown == Panel::paused && lower == 'q') {
         glutLeaveMainLoop();
     }
@@ -114,9 +130,13 @@ static void drawKeysPanel()
 
 void drawPanels()
 {
-    static const char* const pauseLines[] = {"Esc\tresume", "N\tnew game", "Q\tquit", "F11\tfull screen"};
+    const char* const pauseLines[] = {"Esc\tresume", "N\tnew game",
+                                      gameUnderWay() ? "Q\tquit: this game is not kept" : "Q\tquit", "F11\tfull screen"};
+    static const char* const throwAwayLines[] = {"N, Enter\tyes, a new game", "Esc\tno, back"};
     if (shown == Panel::paused)
         drawPanel("Paused", pauseLines, 4);
+    else if (shown == Panel::throwAway)
+        drawPanel("Throw away this game?", throwAwayLines, 2);
     else if (shown == Panel::keys)
         drawKeysPanel();
 }

@@ -2,7 +2,8 @@
 // the window centred and as large as fits the screen, names its class for
 // the desktop, keeps the scene's proportions at any size, shows the keys'
 // hint in the strip above the scene, and gives the keys of a window: Esc
-// pauses (then Esc resumes, N starts a new game, Q quits), F1 or H shows
+// pauses (then Esc resumes, N starts a new game, asking first while one is
+// under way, Q quits), F1 or H shows
 // every key, F11 toggles full screen, Home or C brings the camera home.
 // While paused every step of the game waits, to run as it would have.
 #pragma once
