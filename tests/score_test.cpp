@@ -336,19 +336,28 @@ TEST(BestGames, LockHeldNeverHoldsUpTheGameAndLosesNothing)
 }
 
 // A game whose best waits for another game's lock, ended by a signal: the
-// best is saved as the lock is let go, then the signal ends the game.
+// best is saved as the lock is let go, with any game saved meanwhile, then
+// the signal ends the game.
 TEST(BestGames, WaitingBestSavedAsASignalEndsTheGame)
 {
-    for (int number : {SIGTERM, SIGHUP}) {
+    struct Case { int number; const char *meanwhile, *after; };
+    const Case cases[] = {{SIGTERM, "", "bowling/best-games=40\t%D\t\n10\t-\t\n bowling/best-score=10\n "},
+                          {SIGHUP, "60\t2000-01-01\tOther\n",
+                           "bowling/best-games=60\t2000-01-01\tOther\n40\t%D\t\n bowling/best-score=10\n "}};
+    for (const Case& c : cases) {
         ScratchFolder data;
         const int lock = bestOfTenLocked(data);
         ASSERT_GE(lock, 0);
         const Steps ready;
-        const Ended game = elsewhere([&] { close(lock), signal(number, SIG_DFL), keepScore(true), play(40), ready.there(), pause(); },
-                                     [&](pid_t pid) { ready.await(), kill(pid, number), usleep(100000), close(lock); });
-        EXPECT_TRUE(WIFSIGNALED(game.status) && WTERMSIG(game.status) == number) << strsignal(number);
-        EXPECT_EQ(listing(data.path), filled("bowling/best-games=40\t%D\t\n10\t-\t\n bowling/best-score=10\n ", data.path))
-            << strsignal(number);
+        const Ended game = elsewhere([&] { close(lock), signal(c.number, SIG_DFL), keepScore(true), play(40), ready.there(), pause(); },
+                                     [&](pid_t pid) {
+                                         ready.await(), kill(pid, c.number), usleep(100000);
+                                         if (*c.meanwhile)
+                                             std::ofstream(data / "bowling/best-games") << c.meanwhile;
+                                         close(lock);
+                                     });
+        EXPECT_TRUE(WIFSIGNALED(game.status) && WTERMSIG(game.status) == c.number) << strsignal(c.number);
+        EXPECT_EQ(listing(data.path), filled(c.after, data.path)) << strsignal(c.number);
     }
 }
 
