@@ -64,7 +64,10 @@ static const char* describe(int error)
 {
     static char outside[32];
     snprintf(outside, sizeof outside, "outside 0 to %d", bestPossible);
-    return error == ENODEV ? "not a regular file" : error == notOurs ? "not written by this game" : error == outsideRange ? outside : strerror(error);
+    return error == ENODEV         ? "not a regular file"
+           : error == notOurs      ? "not written by this game"
+           : error == outsideRange ? outside
+                                   : strerror(error);
 }
 
 static void complain(Trouble kind, const char* what, const char* path, const char* why)
