@@ -287,6 +287,19 @@ TEST(BestGames, KeptSortedMergedAndNeverTrusted)
     }
 }
 
+// A game's own rows on its panel: of two alike, the later; none for one
+// the table dropped.
+TEST(BestGames, MarksTheGamesOwnRows)
+{
+    const std::string table = "90\t-\tAnn\n20\t2026-12-07\tAnn\n20\t2026-12-07\tAnn\n20\t2026-12-07\tBo\n";
+    const std::string games = "20\t2026-12-07\tBo\n20\t2026-12-07\tAnn\n5\t2026-12-07\tCy\n";
+    BestGames kept, ended;
+    ASSERT_TRUE(parseTable(table.data(), table.size(), kept) && parseTable(games.data(), games.size(), ended));
+    bool marked[bestGamesKept];
+    markGames(kept, ended, marked);
+    EXPECT_EQ(std::vector<bool>(marked, marked + kept.count), std::vector<bool>({false, false, true, true}));
+}
+
 // The data folder with an older version's best game of 10 and the table's
 // lock, which the test holds: the lock's descriptor, or -1.
 static int bestOfTenLocked(const ScratchFolder& data)

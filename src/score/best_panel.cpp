@@ -1,10 +1,28 @@
 // best_panel.cpp: the best games in a panel, a row each: its place, the
-// score, the date and the bowler, what is not known as "?".
+// score, the date and the bowler, what is not known as "?"; a game's own
+// rows marked.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 #include "overlay/overlay.h"
 #include "score/score.h"
+
+void markGames(const BestGames& table, const BestGames& games, bool* marked)
+{
+    std::fill(marked, marked + bestGamesKept, false);
+    for (int i = 0; i < games.count; i++) {
+        const BestGame& game = games.games[i];
+        for (int row = table.count - 1; row >= 0; row--) {
+            const BestGame& kept = table.games[row];
+            if (!marked[row] && kept.score == game.score && strcmp(kept.date, game.date) == 0 &&
+                strcmp(kept.name, game.name) == 0) {
+                marked[row] = true;
+                break;
+            }
+        }
+    }
+}
 
 void drawBestGames(const char* title, const char* const* above, int aboveCount, const BestGames& table,
                    const bool* marked, const char* below)

@@ -67,24 +67,6 @@ void nameBowlers(const char (*names)[bowlerNameRoom], int count)
     setBowlers(count);
 }
 
-// Each of this game's games marks the last row like it: of two alike, the
-// table keeps the older first.
-static void markThisGame()
-{
-    std::fill(ofThisGame, ofThisGame + bestGamesKept, false);
-    for (int i = 0; i < endedGames.count && bestSave != BestSave::failed; i++) {
-        const BestGame& ended = endedGames.games[i];
-        for (int row = bestGames.count - 1; row >= 0; row--) {
-            const BestGame& kept = bestGames.games[row];
-            if (!ofThisGame[row] && kept.score == ended.score && strcmp(kept.date, ended.date) == 0 &&
-                strcmp(kept.name, ended.name) == 0) {
-                ofThisGame[row] = true;
-                break;
-            }
-        }
-    }
-}
-
 // Another game may have saved a better one since this one started; games
 // waiting for another game's lock still count for this run, those that
 // could not be saved do not.
@@ -92,7 +74,7 @@ static void tellBest(const BestOffer& offer)
 {
     bestSave = offer.save;
     bestGames = offer.table;
-    markThisGame();
+    markGames(bestGames, bestSave != BestSave::failed ? endedGames : BestGames{}, ofThisGame);
     const int top = bestGames.count > 0 ? bestGames.games[0].score : noScore;
     newBest = bestSave != BestSave::failed && endedScore > bestBefore && endedScore >= top;
     bestScore = std::max(bestBefore, top);

@@ -63,6 +63,9 @@ float sheetUnitsHigh(int bowlerCount);
 // band: one row a bowler.
 void drawStrip(const Bowlers& bowlers, int best);
 
+// Marks the rows of table that are games, each the last row like it: of
+// two alike, the table keeps the one kept longer first.
+void markGames(const BestGames& table, const BestGames& games, bool* marked);
 // A panel of the best games, a row each, between lines above (at most
 // maxPanelLinesAbove) and one below, the rows marked where marked is true
 // (marked may be nullptr).
