@@ -24,7 +24,7 @@ static const float strokeWeight = 1.1f;  // text line width in panel units
 static const int maxParts = 4;
 struct Parts {
     int count;
-    char text[maxParts][96];
+    char text[maxParts][128];
 };
 
 static Parts split(const char* line)
