@@ -43,6 +43,7 @@ const Control controls[] = {
     {"up, down", "more or less hook, down past straight to the other side (while aiming)", KeysOf::realBalls},
     {"l", "a right- or left-handed bowler (while aiming)", KeysOf::realBalls},
     {"r", "the last ball again, close up and slowed (while aiming); space skips it", KeysOf::playerGame},
+    {"t", "the ten best games, with --score; t, esc or space closes them", KeysOf::playerGame},
 };
 const int controlCount = sizeof controls / sizeof controls[0];
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # best_score_game.sh GAME_FOLDER: --score played with real keys to a game's
-# end, twice, while this test holds the best file's lock as another game
+# end, twice, while this test holds the best games' lock as another game
 # would. The first game's end is told at once and its best saved by the
 # running game as the lock is let go; the second, ended by SIGTERM while its
 # best waits, saves it as the lock is let go and only then ends.
@@ -19,23 +19,23 @@ play_to_end() {  # GAMES: space twice, until that many games are over
   done
   fail "game $1 never ended"
 }
-# The last game's line says its best is not saved yet; then the file holds it.
+# The last game's line says its best is not saved yet; then the table holds it.
 not_saved_yet() { tail -n 1 output | grep -qE '^Game over: [0-9]+ points, best game [0-9]+, not saved yet$' || fail "output: $(cat output)"; }
 saved() {  # within three seconds
   for _ in $(seq 30); do
-    [ "$(cat bowling/best-score 2>/dev/null)" = "$(tail -n 1 output | cut -d ' ' -f 3)" ] && return 0
+    [ "$(cut -f 1 bowling/best-games 2>/dev/null | head -n 1)" = "$(tail -n 1 output | cut -d ' ' -f 3)" ] && return 0
     sleep 0.1
   done
-  fail "best: $(cat bowling/best-score)"
+  fail "best: $(cat bowling/best-games)"
 }
 
-exec 7>bowling/best-score.lock && flock 7
+exec 7>bowling/best-games.lock && flock 7
 play_to_end 1
 not_saved_yet
 flock -u 7
 saved
 
-rm bowling/best-score && flock 7
+rm bowling/best-games && flock 7
 play_to_end 2
 not_saved_yet
 sleep 2.5  # past the game's tries
@@ -43,5 +43,5 @@ kill -TERM "$pid" && sleep 0.3 && flock -u 7
 status=0 && wait "$pid" || status=$?
 [ "$status" = 143 ] || fail "ended with $status"
 saved
-[ "$(ls bowling)" = "$(printf 'best-score\nbest-score.lock')" ] || fail "left: $(ls bowling)"
+[ "$(ls bowling)" = "$(printf 'best-games\nbest-games.lock')" ] || fail "left: $(ls bowling)"
 echo "best games saved: $(tr '\n' ' ' <output)"

@@ -20,11 +20,12 @@ ball() {
 }
 gutter=$(printf 'a %.0s' $(seq 25))
 # Bo's Left Right aims straight as before, and ends the replay a split of
-# his may have started, which would take the Space.
+# his may have started, which would take the Space. The best games on t
+# show over play, which goes on: his keys, Space too, still play.
 for _ in $(seq 10); do
   ball $gutter Left Left Left Left Left
   ball $gutter Left Left Left Left Left
-  ball Left Right
+  ball t Left Right
   ball Left Right
 done
 for _ in $(seq 30); do

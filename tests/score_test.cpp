@@ -1,4 +1,4 @@
-// score_test.cpp: bowlers taking turns; the best game's file across runs,
+// score_test.cpp: bowlers taking turns; the best games' file across runs,
 // good and bad, between games racing or holding the lock, and signalled half
 // way through a save. The rules are checked ball by ball in the golden
 // tests/golden/sheets.txt.
@@ -104,7 +104,7 @@ static std::string listing(const std::string& folder)
 {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-        if (!entry.is_directory() && entry.path().filename() != "best-score.lock") {
+        if (!entry.is_directory() && entry.path().filename() != "best-games.lock") {
             std::ifstream in(entry.is_regular_file() && !entry.is_symlink() ? entry.path() : "");
             names.insert(entry.path().lexically_relative(folder).string() +
                          (entry.is_symlink() ? "->" + std::filesystem::read_symlink(entry).string() : "") +
@@ -149,14 +149,26 @@ static Ended elsewhere(const std::function<void()>& game, const std::function<vo
     return ended;
 }
 
+// today's date for %D in text and folder for %F.
+static std::string filled(std::string text, const std::string& folder)
+{
+    const time_t now = time(nullptr);
+    char today[16];
+    strftime(today, sizeof today, "%Y-%m-%d", localtime(&now));
+    for (auto [mark, by] : {std::pair("%D", std::string(today)), std::pair("%F", folder)})
+        for (size_t at; (at = text.find(mark)) != std::string::npos;)
+            text.replace(at, 2, by);
+    return text;
+}
+
 // Two games on one data folder: the first ends elsewhere, then the second,
-// started after it or, racing, before it. %s in err is the data folder.
-TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
+// started after it or, racing, before it.
+TEST(BestGames, KeptSortedMergedAndNeverTrusted)
 {
     struct Case {
         const char* path;  // made in the data folder before the games: S_IFREG holding text
         mode_t kind;       // (| 0200: which the first game, played by nobody, cannot read),
-        std::string text;  // S_IFIFO, S_IFDIR holding a file beside a best-score.unreadable
+        std::string text;  // S_IFIFO, S_IFDIR holding a file beside a best-games.unreadable
                            // (both holding text), S_IFLNK to synced/best, which holds text
                            // if any, or 0 for none
         int first, second;
@@ -167,44 +179,68 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
     };
     const char* const kept = "Game over: 80 points, best game 80\nGame over: 0 points, best game 80\n";
     const char* const keptBetter = "Game over: 80 points, best game 200\nGame over: 0 points, best game 200\n";
+    const char* const both = "80\t%D\t\n0\t%D\t\n";
     // Told once as the games start; the first game's end keeps the file.
-    const auto movedAside = [](const std::string& why, const char* to = "best-score.unreadable") {
-        return "bowling: ignoring the best game in %1$s/bowling/best-score: " + why + "\n" +
-               "bowling: moved %1$s/bowling/best-score, which could not be read, to %1$s/bowling/" + to + "\n";
+    const auto movedAside = [](const std::string& why, const char* to = "best-games.unreadable") {
+        return "bowling: ignoring the best games in %F/bowling/best-games: " + why + "\n" +
+               "bowling: moved %F/bowling/best-games, which could not be read, to %F/bowling/" + to + "\n";
     };
-    const auto keptAs = [](const std::string& text) { return "bowling/best-score.unreadable" + text + " bowling/best-score=80\n "; };
-    const std::string junk("42\0junk", 7);
+    const auto keptAs = [&](const std::string& text) { return "bowling/best-games.unreadable" + text + " bowling/best-games=" + both + " "; };
+    const std::string ten = "60\t2000-01-01\tZo\xC3\xAB Ann\n100\t2999-12-31\tA\n90\t2000-01-01\tB\n80\t2999-12-31\tLater\n"
+                            "80\t2000-01-01\tEarlier\n70\t-\t\n65\t2000-01-01\tC\n64\t2000-01-01\tD\n63\t2000-01-01\tE\n"
+                            "62\t2000-01-01\tLast\n";
     const Case cases[] = {
-        {"", 0, "", 80, 0, false, -1, kept, "", "bowling/best-score=80\n "},
-        {"bowling/best-score", S_IFREG, " 42\n", 80, 0, false, -1, kept, movedAside("not a number"), keptAs("= 42\n")},
-        {"bowling/best-score", S_IFREG, junk, 80, 0, false, -1, kept, movedAside("not a number"), keptAs("=" + junk)},
-        {"bowling/best-score", S_IFREG, "301\n", 80, 0, false, -1, kept, movedAside("outside 0 to 300"), keptAs("=301\n")},
-        {"bowling/best-score", S_IFREG, "200\r", 80, 0, false, -1, kept, movedAside("not a number"), keptAs("=200\r")},
-        {"bowling/best-score", S_IFIFO, "", 80, 0, false, -1, kept, movedAside("not a regular file"), keptAs("")},
-        {"bowling/best-score", S_IFDIR, "older\n", 80, 0, false, -1, kept,
-         movedAside("not a regular file", "best-score.unreadable.1"), keptAs(".1/inside=older\n bowling/best-score.unreadable=older\n")},
-        {"bowling/best-score", S_IFREG | 0200, "200\n", 80, 0, false, -1,  // the best read here, as root
-         "Game over: 80 points, best game 200\nGame over: 0 points, best game 80\n", movedAside("Permission denied"), keptAs("=200\n")},
-        {"bowling/best-score", S_IFREG, "200\r\n", 80, 0, false, -1, keptBetter, "", "bowling/best-score=200\r\n "},
-        {"bowling/best-score", S_IFREG, "200\n\n", 80, 0, false, -1, keptBetter, "", "bowling/best-score=200\n\n "},
+        {"", 0, "", 80, 0, false, -1, kept, "", std::string("bowling/best-games=") + both + " "},
+        // Ten sorted, ties by date; the tenth then dropped, and the game of 0.
+        {"bowling/best-games", S_IFREG, ten, 80, 0, false, -1,
+         "Game over: 80 points, best game 100\nGame over: 0 points, best game 100\n", "",
+         "bowling/best-games=100\t2999-12-31\tA\n90\t2000-01-01\tB\n80\t2000-01-01\tEarlier\n80\t%D\t\n"
+         "80\t2999-12-31\tLater\n70\t-\t\n65\t2000-01-01\tC\n64\t2000-01-01\tD\n63\t2000-01-01\tE\n"
+         "62\t2000-01-01\tLast\n "},
+        {"bowling/best-games", S_IFREG, ten + "1\t-\t\n", 80, 0, false, -1, kept, movedAside("not written by this game"),
+         keptAs("=" + ten + "1\t-\t\n")},
+        {"bowling/best-games", S_IFREG, "42\n", 80, 0, false, -1, kept, movedAside("not written by this game"), keptAs("=42\n")},
+        {"bowling/best-games", S_IFREG, "301\t-\t\n", 80, 0, false, -1, kept, movedAside("not written by this game"),
+         keptAs("=301\t-\t\n")},
+        {"bowling/best-games", S_IFREG, "20\t-\tA\tB\n", 80, 0, false, -1, kept, movedAside("not written by this game"),
+         keptAs("=20\t-\tA\tB\n")},
+        {"bowling/best-games", S_IFIFO, "", 80, 0, false, -1, kept, movedAside("not a regular file"), keptAs("")},
+        {"bowling/best-games", S_IFDIR, "older\n", 80, 0, false, -1, kept,
+         movedAside("not a regular file", "best-games.unreadable.1"), keptAs(".1/inside=older\n bowling/best-games.unreadable=older\n")},
+        {"bowling/best-games", S_IFREG | 0200, "200\t-\t\n", 80, 0, false, -1,  // the best read here, as root
+         "Game over: 80 points, best game 200\nGame over: 0 points, best game 80\n", movedAside("Permission denied"),
+         keptAs("=200\t-\t\n")},
+        {"bowling/best-games", S_IFREG, "200\t2000-01-01\tAnn\r\n", 80, 0, false, -1, keptBetter, "",
+         std::string("bowling/best-games=200\t2000-01-01\tAnn\n") + both + " "},
+        // The older version's best, taken in and left as it is; once a table
+        // is made, never read again.
+        {"bowling/best-score", S_IFREG, "200\n", 80, 0, false, -1, keptBetter, "",
+         std::string("bowling/best-games=200\t-\t\n") + both + " bowling/best-score=200\n "},
+        {"bowling/best-score", S_IFREG, "two\n", 80, 0, false, -1, kept,
+         "bowling: ignoring the best game in %F/bowling/best-score: not written by this game\n",
+         std::string("bowling/best-games=") + both + " bowling/best-score=two\n "},
         {"bowling", S_IFREG, "a plain file\n", 80, 0, false, -1, "Game over: 80 points, not saved\nGame over: 0 points, not saved\n",
-         "bowling: cannot save the best game: %1$s/bowling/best-score.lock: Not a directory\n"
-         "bowling: cannot save the best game: %1$s/bowling/best-score.lock: Not a directory\n", "bowling=a plain file\n "},
-        {"bowling/best-score", S_IFREG, "60\n", 80, 0, false, 2,
+         "bowling: cannot save the best game: %F/bowling/best-games.lock: Not a directory\n"
+         "bowling: cannot save the best game: %F/bowling/best-games.lock: Not a directory\n", "bowling=a plain file\n "},
+        {"bowling/best-games", S_IFREG, "60\t-\t\n", 80, 0, false, 2,
          "Game over: 80 points, best game 60, not saved\nGame over: 0 points, best game 60\n",
-         "bowling: cannot save the best game in %1$s/bowling: File too large\n", "bowling/best-score=60\n "},
-        {"bowling/best-score", S_IFLNK, "10\n", 80, 0, false, -1, kept, "", "bowling/best-score->../synced/best synced/best=80\n "},
-        {"bowling/best-score", S_IFLNK, "", 80, 0, false, -1, kept, "", "bowling/best-score->../synced/best synced/best=80\n "},
-        {"bowling/best-score.lock", S_IFLNK, "", 80, 0, false, -1, "Game over: 80 points, not saved\nGame over: 0 points, not saved\n",
-         "bowling: cannot save the best game: %1$s/bowling/best-score.lock: not a regular file\n"
-         "bowling: cannot save the best game: %1$s/bowling/best-score.lock: not a regular file\n", ""},
-        {"bowling/best-score.a9Zx0Q", S_IFREG, "4", 80, 0, false, -1, kept, "", "bowling/best-score=80\n "},
-        {"bowling/best-score.a9Zx0Q", S_IFREG, "not a save of ours\n", 80, 0, false, -1, kept, "",
-         "bowling/best-score.a9Zx0Q=not a save of ours\n bowling/best-score=80\n "},
-        {"bowling/best-score", S_IFREG, "10\n", 40, 20, true, -1,
-         "Game over: 40 points, best game 40\nGame over: 20 points, best game 40\n", "", "bowling/best-score=40\n "},
-        {"bowling/best-score", S_IFREG, "10\n", 20, 40, true, -1,
-         "Game over: 20 points, best game 20\nGame over: 40 points, best game 40\n", "", "bowling/best-score=40\n "},
+         "bowling: cannot save the best game in %F/bowling: File too large\n", "bowling/best-games=60\t-\t\n0\t%D\t\n "},
+        {"bowling/best-games", S_IFLNK, "10\t-\t\n", 80, 0, false, -1, kept, "",
+         std::string("bowling/best-games->../synced/best synced/best=80\t%D\t\n10\t-\t\n0\t%D\t\n ")},
+        {"bowling/best-games", S_IFLNK, "", 80, 0, false, -1, kept, "",
+         std::string("bowling/best-games->../synced/best synced/best=") + both + " "},
+        {"bowling/best-games.lock", S_IFLNK, "", 80, 0, false, -1, "Game over: 80 points, not saved\nGame over: 0 points, not saved\n",
+         "bowling: cannot save the best game: %F/bowling/best-games.lock: not a regular file\n"
+         "bowling: cannot save the best game: %F/bowling/best-games.lock: not a regular file\n", ""},
+        {"bowling/best-games.a9Zx0Q", S_IFREG, "4\t-\t\n", 80, 0, false, -1, kept, "", std::string("bowling/best-games=") + both + " "},
+        {"bowling/best-games.a9Zx0Q", S_IFREG, "not a save of ours\n", 80, 0, false, -1, kept, "",
+         std::string("bowling/best-games.a9Zx0Q=not a save of ours\n bowling/best-games=") + both + " "},
+        {"bowling/best-games", S_IFREG, "10\t-\t\n", 40, 20, true, -1,
+         "Game over: 40 points, best game 40\nGame over: 20 points, best game 40\n", "",
+         "bowling/best-games=40\t%D\t\n20\t%D\t\n10\t-\t\n "},
+        {"bowling/best-games", S_IFREG, "10\t-\t\n", 20, 40, true, -1,
+         "Game over: 20 points, best game 20\nGame over: 40 points, best game 40\n", "",
+         "bowling/best-games=40\t%D\t\n20\t%D\t\n10\t-\t\n "},
     };
     for (const Case& c : cases) {
         const std::string name = "case " + std::to_string(&c - cases);
@@ -246,41 +282,50 @@ TEST(BestScore, NeverLoweredNeverTrustedAndFailuresNamed)
         play(c.second);
         keepScore(false);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), c.out) << name;
-        char err[1024];
-        snprintf(err, sizeof err, c.err.c_str(), data.path.c_str());
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), err) << name;
-        EXPECT_EQ(listing(data.path), c.after) << name;
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), filled(c.err, data.path)) << name;
+        EXPECT_EQ(listing(data.path), filled(c.after, data.path)) << name;
     }
 }
 
-// The data folder with a best game of 10, whose lock the test holds: the
-// lock's descriptor, or -1.
+// A game's own rows on its panel: of two alike, the later; none for one
+// the table dropped.
+TEST(BestGames, MarksTheGamesOwnRows)
+{
+    const std::string table = "90\t-\tAnn\n20\t2026-12-07\tAnn\n20\t2026-12-07\tAnn\n20\t2026-12-07\tBo\n";
+    const std::string games = "20\t2026-12-07\tBo\n20\t2026-12-07\tAnn\n5\t2026-12-07\tCy\n";
+    BestGames kept, ended;
+    ASSERT_TRUE(parseTable(table.data(), table.size(), kept) && parseTable(games.data(), games.size(), ended));
+    bool marked[bestGamesKept];
+    markGames(kept, ended, marked);
+    EXPECT_EQ(std::vector<bool>(marked, marked + kept.count), std::vector<bool>({false, false, true, true}));
+}
+
+// The data folder with an older version's best game of 10 and the table's
+// lock, which the test holds: the lock's descriptor, or -1.
 static int bestOfTenLocked(const ScratchFolder& data)
 {
     std::filesystem::create_directory(data / "bowling");
     std::ofstream(data / "bowling/best-score") << "10\n";
     setenv("XDG_DATA_HOME", data.path.c_str(), 1);
-    const int lock = open((data / "bowling/best-score.lock").c_str(), O_RDWR | O_CREAT, 0600);
+    const int lock = open((data / "bowling/best-games.lock").c_str(), O_RDWR | O_CREAT, 0600);
     return flock(lock, LOCK_EX) == 0 ? lock : -1;
 }
 
 // A game of 40 ends elsewhere over a best of 10 while this test holds the
 // lock: its end is told at once, and its tries go on until the lock is let
-// go or for two seconds, when it waits for its end; the best held then is
-// never lowered.
-TEST(BestScore, LockHeldNeverHoldsUpTheGameAndLosesNothing)
+// go or for two seconds, when it waits for its end; a game saved meanwhile
+// is kept with it.
+TEST(BestGames, LockHeldNeverHoldsUpTheGameAndLosesNothing)
 {
-    struct Case { bool heldUntilGivenUp; int held; const char* after; };
-    const Case cases[] = {{false, 60, "60"}, {true, 30, "40"}, {true, 60, "60"}};
-    for (const Case& c : cases) {
-        const std::string name = "case " + std::to_string(&c - cases);
+    for (bool heldUntilGivenUp : {false, true}) {
+        const std::string name = heldUntilGivenUp ? "held until given up" : "let go";
         ScratchFolder data;
         const int lock = bestOfTenLocked(data);
         ASSERT_GE(lock, 0);
         const Steps ready, go;
         const Ended game = elsewhere([&] {
             close(lock), keepScore(true), attachOption(scoreOption()), play(40), ready.there();
-            while (retryBestScore().save == BestSave::waiting)
+            while (retryBestGames().save == BestSave::waiting)
                 usleep(20000);
             ready.there(), go.await(), exit(0);
         }, [&](pid_t) {
@@ -288,33 +333,44 @@ TEST(BestScore, LockHeldNeverHoldsUpTheGameAndLosesNothing)
             ready.await();
             EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << name;
             for (bool last : {false, true}) {
-                if (c.heldUntilGivenUp == last)
-                    std::ofstream(data / "bowling/best-score") << c.held << "\n", close(lock);
+                if (heldUntilGivenUp == last)
+                    std::ofstream(data / "bowling/best-games") << "60\t2000-01-01\tOther\n", close(lock);
                 if (!last)
                     ready.await();
             }
             go.there();
         });
         EXPECT_EQ(game.out, "Game over: 40 points, best game 40, not saved yet\n") << name;
-        EXPECT_EQ(game.err, c.heldUntilGivenUp ? "bowling: cannot save the best game yet: " + data.path + "/bowling/"
-                      "best-score.lock: another game holds it; trying again after the next game and at exit\n" : "") << name;
-        EXPECT_EQ(listing(data.path), "bowling/best-score=" + std::string(c.after) + "\n ") << name;
+        EXPECT_EQ(game.err, heldUntilGivenUp ? "bowling: cannot save the best game yet: " + data.path + "/bowling/"
+                      "best-games.lock: another game holds it; trying again after the next game and at exit\n" : "") << name;
+        EXPECT_EQ(listing(data.path), filled("bowling/best-games=60\t2000-01-01\tOther\n40\t%D\t\n bowling/best-score=10\n ",
+                                             data.path)) << name;
     }
 }
 
 // A game whose best waits for another game's lock, ended by a signal: the
-// best is saved as the lock is let go, then the signal ends the game.
-TEST(BestScore, WaitingBestSavedAsASignalEndsTheGame)
+// best is saved as the lock is let go, with any game saved meanwhile, then
+// the signal ends the game.
+TEST(BestGames, WaitingBestSavedAsASignalEndsTheGame)
 {
-    for (int number : {SIGTERM, SIGHUP}) {
+    struct Case { int number; const char *meanwhile, *after; };
+    const Case cases[] = {{SIGTERM, "", "bowling/best-games=40\t%D\t\n10\t-\t\n bowling/best-score=10\n "},
+                          {SIGHUP, "60\t2000-01-01\tOther\n",
+                           "bowling/best-games=60\t2000-01-01\tOther\n40\t%D\t\n bowling/best-score=10\n "}};
+    for (const Case& c : cases) {
         ScratchFolder data;
         const int lock = bestOfTenLocked(data);
         ASSERT_GE(lock, 0);
         const Steps ready;
-        const Ended game = elsewhere([&] { close(lock), signal(number, SIG_DFL), keepScore(true), play(40), ready.there(), pause(); },
-                                     [&](pid_t pid) { ready.await(), kill(pid, number), usleep(100000), close(lock); });
-        EXPECT_TRUE(WIFSIGNALED(game.status) && WTERMSIG(game.status) == number) << strsignal(number);
-        EXPECT_EQ(listing(data.path), "bowling/best-score=40\n ") << strsignal(number);
+        const Ended game = elsewhere([&] { close(lock), signal(c.number, SIG_DFL), keepScore(true), play(40), ready.there(), pause(); },
+                                     [&](pid_t pid) {
+                                         ready.await(), kill(pid, c.number), usleep(100000);
+                                         if (*c.meanwhile)
+                                             std::ofstream(data / "bowling/best-games") << c.meanwhile;
+                                         close(lock);
+                                     });
+        EXPECT_TRUE(WIFSIGNALED(game.status) && WTERMSIG(game.status) == c.number) << strsignal(c.number);
+        EXPECT_EQ(listing(data.path), filled(c.after, data.path)) << strsignal(c.number);
     }
 }
 
@@ -331,7 +387,7 @@ extern "C" int __wrap_fsync(int descriptor)
 
 // A game signalled in the middle of its save: the save finishes, leaves no
 // temporary file, and the signal then ends the game.
-TEST(BestScore, SaveFinishesBeforeASignalEndsTheGame)
+TEST(BestGames, SaveFinishesBeforeASignalEndsTheGame)
 {
     for (int number : {SIGINT, SIGTERM, SIGHUP}) {
         ScratchFolder data;
@@ -340,6 +396,6 @@ TEST(BestScore, SaveFinishesBeforeASignalEndsTheGame)
         const Ended game = elsewhere([&] { signal(number, SIG_DFL), insideSave = &inside, letOn = &go, keepScore(true), play(40); },
                                      [&](pid_t pid) { inside.await(), kill(pid, number), go.there(); });
         EXPECT_TRUE(WIFSIGNALED(game.status) && WTERMSIG(game.status) == number) << strsignal(number);
-        EXPECT_EQ(listing(data.path), "bowling/best-score=40\n ") << strsignal(number);
+        EXPECT_EQ(listing(data.path), filled("bowling/best-games=40\t%D\t\n ", data.path)) << strsignal(number);
     }
 }

@@ -78,6 +78,8 @@ inline constexpr float meterLabelLow = meterBottom + 0.005f;
 void drawMeterLabel(const char* text, float centreX, float baseline);
 
 // A panel over the middle of the scene's viewport: a title above lines of
-// text, each line's parts (split at a tab) in two columns. Leaves every
-// piece of OpenGL state as it found it.
+// text, each line's parts (split at its tabs, four at most) in columns
+// shared by the lines next to it with as many parts; lines smaller where
+// the panel would be too wide or too tall. Leaves every piece of OpenGL
+// state as it found it.
 void drawPanel(const char* title, const char* const* lines, int lineCount);

@@ -11,6 +11,7 @@
 
 static const float panelUnits = 500;
 static const float widest = 470;       // of the panel, in panel units
+static const float tallest = 480;
 static const float margin = 16;
 static const float titleCap = 20;
 static const float lineCap = 10;
@@ -18,20 +19,24 @@ static const float lineHigh = 2.2f * lineCap;
 static const float columnGap = 14;
 static const float strokeWeight = 1.1f;  // text line width in panel units
 
-// A line's two parts: before the tab, and after it (empty without one).
+// A line's parts, split at its tabs; what is past the last part's room or
+// the last tab is cut.
+static const int maxParts = 4;
 struct Parts {
-    char first[64];
-    const char* second;
+    int count;
+    char text[maxParts][128];
 };
 
 static Parts split(const char* line)
 {
-    Parts parts;
-    const char* tab = strchr(line, '\t');
-    const size_t length = std::min(tab ? (size_t)(tab - line) : strlen(line), sizeof parts.first - 1);
-    memcpy(parts.first, line, length);
-    parts.first[length] = '\0';
-    parts.second = tab ? tab + 1 : "";
+    Parts parts = {};
+    for (const char* part = line; parts.count < maxParts; part = strchr(part, '\t') + 1) {
+        const size_t length = std::min(strcspn(part, "\t"), sizeof parts.text[0] - 1);
+        memcpy(parts.text[parts.count], part, length);
+        parts.text[parts.count++][length] = '\0';
+        if (!strchr(part, '\t'))
+            break;
+    }
     return parts;
 }
 
@@ -48,36 +53,58 @@ static void drawBox(float left, float top, float right, float bottom)
     glEnd();
 }
 
-// The widest first part and the widest second part.
+// A run of lines with as many parts each, a table: each column as wide as
+// its widest part.
 struct Columns {
-    float first, second;
-    float wide() const { return first + (second > 0 ? columnGap + second : 0); }
+    int end;  // the line after the run
+    int count;
+    float wide[maxParts];
+    float total() const
+    {
+        float sum = (count - 1) * columnGap;
+        for (int i = 0; i < count; i++)
+            sum += wide[i];
+        return sum;
+    }
 };
 
-static Columns columnsOf(const char* const* lines, int count, float cap)
+static Columns columnsFrom(const char* const* lines, int start, int count, float cap)
 {
-    Columns columns = {0, 0};
-    for (int i = 0; i < count; i++) {
-        const Parts parts = split(lines[i]);
-        columns.first = std::max(columns.first, textWidth(parts.first, cap));
-        columns.second = std::max(columns.second, textWidth(parts.second, cap));
-    }
+    Columns columns = {start, split(lines[start]).count, {}};
+    for (Parts parts; columns.end < count && (parts = split(lines[columns.end])).count == columns.count; columns.end++)
+        for (int i = 0; i < parts.count; i++)
+            columns.wide[i] = std::max(columns.wide[i], textWidth(parts.text[i], cap));
     return columns;
 }
 
-// Lines without a tab centred; otherwise the first parts right-aligned to
-// the first column's edge, the second parts left-aligned after it.
+static float widestRun(const char* const* lines, int count, float cap)
+{
+    float wide = 0;
+    for (int start = 0; start < count; start = columnsFrom(lines, start, count, cap).end)
+        wide = std::max(wide, columnsFrom(lines, start, count, cap).total());
+    return wide;
+}
+
+// Lines without a tab centred; a run with tabs as a table in the middle,
+// its first column right-aligned, the others left-aligned.
 static void drawLines(const char* const* lines, int count, float top, float cap)
 {
-    const Columns columns = columnsOf(lines, count, cap);
-    const float edge = -columns.wide() / 2 + columns.first;
-    for (int i = 0; i < count; i++) {
-        const Parts parts = split(lines[i]);
-        const float baseline = top + (i + 1) * lineHigh * cap / lineCap;
-        glColor3f(0.85f, 0.85f, 0.6f);
-        drawText(parts.first, columns.second > 0 ? edge - textWidth(parts.first, cap) / 2 : 0, baseline, cap);
-        glColor3f(1, 1, 1);
-        drawText(parts.second, edge + columnGap + textWidth(parts.second, cap) / 2, baseline, cap);
+    for (int start = 0; start < count;) {
+        const Columns columns = columnsFrom(lines, start, count, cap);
+        for (; start < columns.end; start++) {
+            const Parts parts = split(lines[start]);
+            const float baseline = top + (start + 1) * lineHigh * cap / lineCap;
+            float left = -columns.total() / 2;
+            for (int i = 0; i < parts.count; left += columns.wide[i++] + columnGap) {
+                const float wide = textWidth(parts.text[i], cap);
+                const float centre = parts.count == 1 ? 0 : i == 0 ? left + columns.wide[0] - wide / 2 : left + wide / 2;
+                if (i == 0)
+                    glColor3f(0.85f, 0.85f, 0.6f);
+                else
+                    glColor3f(1, 1, 1);
+                drawText(parts.text[i], centre, baseline, cap);
+            }
+        }
     }
 }
 
@@ -87,10 +114,11 @@ void drawPanel(const char* title, const char* const* lines, int lineCount)
     if (!centredUnits(panelUnits, units))
         return;
 
-    // Lines that would be wider than the panel are drawn smaller.
-    const float inside = widest - 2 * margin;
-    const float cap = lineCap * std::min(1.0f, inside / std::max(columnsOf(lines, lineCount, lineCap).wide(), 1.0f));
-    const float wide = std::max(textWidth(title, titleCap), columnsOf(lines, lineCount, cap).wide()) + 2 * margin;
+    // Lines that would be wider or taller than the panel are drawn smaller.
+    const float insideWide = widest - 2 * margin, insideHigh = tallest - 2.5f * margin - titleCap;
+    const float cap = lineCap * std::min({1.0f, insideWide / std::max(widestRun(lines, lineCount, lineCap), 1.0f),
+                                          insideHigh / std::max(lineCount * lineHigh, 1.0f)});
+    const float wide = std::max(textWidth(title, titleCap), widestRun(lines, lineCount, cap)) + 2 * margin;
     const float high = margin + titleCap + lineCount * lineHigh * cap / lineCap + 1.5f * margin;
 
     beginCentredFlat(units);

@@ -1,4 +1,4 @@
-// best_file.h: the best game's file at the level of system calls, shared by
+// best_file.h: the best games' file at the level of system calls, shared by
 // the saves of a game's end and the save as a signal ends the game: every
 // call here is safe in a signal handler (no stdio, no allocation, buffers
 // the caller gives), and each gives 0 or an errno.
@@ -15,8 +15,6 @@ inline constexpr int lockWaitMilliseconds = 2000;
 inline constexpr int lockRetryMilliseconds = 20;
 // A best file this long is no number of ours.
 inline constexpr size_t bestTextRoom = 64;
-// Room for what a save writes, "300\n" at most, and its end.
-inline constexpr size_t savedTextRoom = 8;
 
 // Digits, then nothing but line ends ("\n", or "\r\n" as some editors end
 // lines, blank lines too).

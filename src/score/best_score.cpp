@@ -1,10 +1,12 @@
-// best_score.cpp: the best game, a number and a newline in a small text
-// file, replaced whole (a new file, then a rename) so it is never half
-// written, and only under a lock that every game on the folder takes, so a
-// game never saves over a better one saved since it started. A file that
-// cannot be read is moved aside, never written over; a best file that is a
-// link stays one, and the file it names is replaced. Plain C calls on fixed
-// buffers, like the rest of the game.
+// best_score.cpp: the table of the best games in a small text file,
+// replaced whole (a new file, then a rename) so it is never half written,
+// and only under a lock that every game on the folder takes, which reads
+// it again and puts the new games in: a game never saves over one saved
+// since it started. A file that cannot be read is moved aside, never
+// written over; a file that is a link stays one, and the file it names is
+// replaced. An older version's best-score, a number alone, is the first
+// game of a table not made yet, and is only ever read. Plain C calls on
+// fixed buffers, like the rest of the game.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,15 +23,13 @@
 
 #include "data_folder.h"
 #include "score/best_file.h"
+#include "score/best_table.h"
 #include "score/score.h"
 
-// A best file that exists but cannot be read or understood.
-static const int unreadableBest = noScore - 1;
-
-// This run's best that no lock could be had for: offered again with the
-// next game's score and at the program's end, and saved by a signal that
-// ends the game meanwhile.
-static int unsaved = noScore;
+// This run's games that no lock could be had for: offered again with the
+// next game's and at the program's end, and saved by a signal that ends
+// the game meanwhile.
+static BestGames unsaved;
 // When the tries of the latest game's end began, on a clock that never
 // steps back; past lockWaitMilliseconds, the best waits for the next game
 // or the program's end.
@@ -44,19 +44,30 @@ struct Place {
     char folder[PATH_MAX];
     char file[PATH_MAX];
     char lock[PATH_MAX];
+    char old[PATH_MAX];  // an older version's best game
 };
 
-// The best game's files in the data folder. False when the paths do not fit.
+// The best games' files in the data folder. False when the paths do not fit.
 static bool findPlace(Place* place)
 {
-    return dataFolder(place->folder) >= 0 &&
-           snprintf(place->file, sizeof place->file, "%s/best-score", place->folder) < (int)sizeof place->file &&
-           snprintf(place->lock, sizeof place->lock, "%s/best-score.lock", place->folder) < (int)sizeof place->lock;
+    const auto fits = [&](char(&path)[PATH_MAX], const char* name) {
+        return snprintf(path, PATH_MAX, "%s/%s", place->folder, name) < PATH_MAX;
+    };
+    return dataFolder(place->folder) >= 0 && fits(place->file, "best-games") && fits(place->lock, "best-games.lock") &&
+           fits(place->old, "best-score");
 }
+
+// Why a file could not be read: an errno, or these two for what it holds.
+static const int notOurs = EBADMSG, outsideRange = ERANGE;
 
 static const char* describe(int error)
 {
-    return error == ENODEV ? "not a regular file" : strerror(error);
+    static char outside[32];
+    snprintf(outside, sizeof outside, "outside 0 to %d", bestPossible);
+    return error == ENODEV         ? "not a regular file"
+           : error == notOurs      ? "not written by this game"
+           : error == outsideRange ? outside
+                                   : strerror(error);
 }
 
 static void complain(Trouble kind, const char* what, const char* path, const char* why)
@@ -66,34 +77,57 @@ static void complain(Trouble kind, const char* what, const char* path, const cha
     told[kind] = true;
 }
 
-// The best game in the file; noScore where nothing is saved yet, and
-// unreadableBest, told, where something is but cannot be read.
-static int readBestIn(const char* file)
+static bool missing(int error) { return error == ENOENT || error == ENOTDIR; }
+
+// The table in file, as it reads; 0 or why not, and then none.
+static int readTable(const char* file, BestGames& table)
+{
+    char text[tableTextRoom + 1];
+    size_t length = 0;
+    table.count = 0;
+    const int error = readBestText(file, text, sizeof text, &length);
+    return error ? error : length < sizeof text && parseTable(text, length, table) ? 0 : notOurs;
+}
+
+// The older version's best game in old put in table: 0 or why not.
+static int takeInOld(const char* old, BestGames& table)
 {
     char text[bestTextRoom];
     size_t length = 0;
-    const int error = readBestText(file, text, sizeof text, &length);
-    if (error == ENOENT || error == ENOTDIR)
-        return noScore;
-    int best = noScore;
-    const BestText read = error || length == sizeof text ? BestText::notANumber : parseBest(text, length, &best);
-    char outside[32];
-    snprintf(outside, sizeof outside, "outside 0 to %d", bestPossible);
-    if (error || read != BestText::number)
-        complain(readTrouble, "ignoring the best game in", file,
-                 error ? describe(error) : read == BestText::outsideRange ? outside : "not a number");
-    return error || read != BestText::number ? unreadableBest : best;
+    BestGame game = {noScore, "-", ""};
+    const int error = readBestText(old, text, sizeof text, &length);
+    const BestText read = error || length == sizeof text ? BestText::notANumber : parseBest(text, length, &game.score);
+    if (!error && read == BestText::number)
+        insertGame(table, game);
+    return error ? error : read == BestText::number ? 0 : read == BestText::outsideRange ? outsideRange : notOurs;
 }
 
-int readBestScore()
+// The table in the file, or the older version's best where there is none;
+// 0, or why it cannot be read, told, and then none.
+static int readTableIn(const Place& place, BestGames& table)
+{
+    const int error = readTable(place.file, table);
+    if (missing(error)) {
+        const int oldError = takeInOld(place.old, table);
+        if (!missing(oldError) && oldError)
+            complain(readTrouble, "ignoring the best game in", place.old, describe(oldError));
+        return 0;
+    }
+    if (error)
+        complain(readTrouble, "ignoring the best games in", place.file, describe(error));
+    return error;
+}
+
+BestGames readBestGames()
 {
     std::fill(told, told + troubleKinds, false);  // a new run
+    BestGames table = {};
     Place place;
-    if (!findPlace(&place)) {
-        complain(readTrouble, "ignoring the best game in", place.folder, strerror(ENAMETOOLONG));
-        return noScore;
-    }
-    return std::max(readBestIn(place.file), noScore);
+    if (!findPlace(&place))
+        complain(readTrouble, "ignoring the best games in", place.folder, strerror(ENAMETOOLONG));
+    else
+        readTableIn(place, table);
+    return table;
 }
 
 // Makes the folder and any above it that are missing, as mkdir -p does but
@@ -130,7 +164,7 @@ static void findTarget(const char* file, char target[PATH_MAX])
         strcpy(target, file);
 }
 
-// Keeps a best file that cannot be read as best-score.unreadable, or
+// Keeps a table that cannot be read as best-games.unreadable, or
 // .unreadable.1, .2, ... where that is taken, and says where; 0 or the
 // error. Under the lock, so no other game takes the name meanwhile.
 static int moveAside(const Place& place)
@@ -150,8 +184,8 @@ static int moveAside(const Place& place)
 static const char leftoverLetters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 // Removes what saves cut short (by SIGKILL, say) left beside the target:
-// its name, a dot and six letters or digits, a regular file no longer than
-// a save writes. Under the lock, so no save is under way.
+// its name, a dot and six letters or digits, a regular file that is empty
+// or a table. Under the lock, so no save is under way.
 static void removeLeftovers(const char* target)
 {
     char folder[PATH_MAX];
@@ -161,88 +195,96 @@ static void removeLeftovers(const char* target)
     DIR* listing = opendir(folder);
     while (const dirent* entry = listing ? readdir(listing) : nullptr) {
         const char* tail = entry->d_name + nameLength + 1;
+        char path[PATH_MAX + sizeof entry->d_name];
+        snprintf(path, sizeof path, "%s%s", folder, entry->d_name);
         struct stat status;
+        BestGames table;
         if (strncmp(entry->d_name, name, nameLength) == 0 && tail[-1] == '.' && strlen(tail) == 6 &&
             strspn(tail, leftoverLetters) == 6 &&
-            fstatat(dirfd(listing), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(status.st_mode) && status.st_size < (off_t)savedTextRoom)
+            fstatat(dirfd(listing), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode) &&
+            readTable(path, table) == 0)
             unlinkat(dirfd(listing), entry->d_name, 0);
     }
     if (listing)
         closedir(listing);
 }
 
-// With the lock held: the best in the file now, replaced if score beats it.
-static BestOffer saveIfBest(const Place& place, int score)
+// With the lock held: the table in the file now, replaced where any of
+// games makes it.
+static BestOffer saveIfBest(const Place& place, const BestGames& games)
 {
-    const int best = readBestIn(place.file);
+    BestGames table, merged;
+    const int unreadable = readTableIn(place, table);
     char target[PATH_MAX];
     findTarget(place.file, target);
     removeLeftovers(target);
-    if (score <= best)
-        return {best, BestSave::done};
-    int error = best == unreadableBest ? moveAside(place) : 0;
+    merged = table;
+    if (!mergeGames(merged, games))
+        return {table, BestSave::done};
+    int error = unreadable ? moveAside(place) : 0;
     if (!error) {
-        char temporary[PATH_MAX + 8], text[savedTextRoom];
+        char temporary[PATH_MAX + 8], text[tableTextRoom];
         snprintf(temporary, sizeof temporary, "%s.XXXXXX", target);
         const int descriptor = mkstemp(temporary);
-        const int length = snprintf(text, sizeof text, "%d\n", score);
-        error = descriptor < 0 ? errno : replaceBestFile(descriptor, temporary, target, text, length);
+        error = descriptor < 0 ? errno : replaceBestFile(descriptor, temporary, target, text, formatTable(merged, text));
     }
     if (!error)
-        return {score, BestSave::done};
+        return {merged, BestSave::done};
     complain(saveTrouble, "cannot save the best game in", place.folder, strerror(error));
-    return {std::max(best, noScore), BestSave::failed};
+    return {table, BestSave::failed};
 }
 
-// The waiting best, ready for a signal handler to save: every path and
+// The waiting games, ready for a signal handler to save: every path and
 // text made beforehand, with a temporary name of this process's own.
 struct SaveAtSignal {
     char lock[PATH_MAX];
     char target[PATH_MAX];
+    char old[PATH_MAX];
     char temporary[PATH_MAX + 8];
-    char text[savedTextRoom];
     char failed[96];
-    int score;
+    BestGames games;
 };
 static SaveAtSignal atSignal;
 static volatile sig_atomic_t waitingAtSignal = 0;
 // A save under way holds a signal that would end the game until it is done.
 static volatile sig_atomic_t saving = 0, heldSignal = 0;
 
-static void setUnsaved(int score, const Place& place)
+static void setUnsaved(const BestGames& games, const Place& place)
 {
-    unsaved = score;
+    unsaved = games;
     waitingAtSignal = 0;
-    if (score == noScore)
+    if (games.count == 0)
         return;
     char own[7] = {};
     for (long left = getpid(), i = 0; i < 6; i++, left /= 62)
         own[i] = leftoverLetters[left % 62];
     strcpy(atSignal.lock, place.lock);
+    strcpy(atSignal.old, place.old);
     findTarget(place.file, atSignal.target);
     snprintf(atSignal.temporary, sizeof atSignal.temporary, "%s.%s", atSignal.target, own);
-    snprintf(atSignal.text, sizeof atSignal.text, "%d\n", score);
-    snprintf(atSignal.failed, sizeof atSignal.failed, "bowling: could not save the best game, %d, as the game ended\n", score);
-    atSignal.score = score;
+    snprintf(atSignal.failed, sizeof atSignal.failed, "bowling: could not save the best game, %d, as the game ended\n",
+             games.games[0].score);
+    atSignal.games = games;
     waitingAtSignal = 1;
 }
 
-// Only calls a signal handler may make: the file is read and replaced
-// under the lock as at any save, but a file that cannot be read is left.
+// Only calls a signal handler may make: the table is read, merged and
+// replaced under the lock as at any save, but one that cannot be read is
+// left.
 static void saveAtSignal()
 {
-    int lock = -1, best = noScore;
-    char text[bestTextRoom];
-    size_t length = 0;
+    int lock = -1;
+    BestGames table;
     bool saved = openLock(atSignal.lock, &lock) == 0 && takeLock(lock, lockWaitMilliseconds) == 0;
-    const int error = saved ? readBestText(atSignal.target, text, sizeof text, &length) : 0;
-    saved = saved && (error == ENOENT || (!error && length < sizeof text &&
-                                         parseBest(text, length, &best) == BestText::number));
-    if (saved && atSignal.score > best) {
+    const int error = saved ? readTable(atSignal.target, table) : 0;
+    if (error == ENOENT)
+        takeInOld(atSignal.old, table);
+    saved = saved && (!error || error == ENOENT);
+    if (saved && mergeGames(table, atSignal.games)) {
+        char text[tableTextRoom];
         const int descriptor = open(atSignal.temporary, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         saved = descriptor >= 0 &&
-                replaceBestFile(descriptor, atSignal.temporary, atSignal.target, atSignal.text, strlen(atSignal.text)) == 0;
+                replaceBestFile(descriptor, atSignal.temporary, atSignal.target, text, formatTable(table, text)) == 0;
     }
     if (lock >= 0)
         close(lock);
@@ -281,18 +323,19 @@ static void catchEndingSignals()
             sigaction(number, &caught, nullptr);
 }
 
-// score, or a better one waiting, offered under the lock, waiting for it
-// at most waitMilliseconds. A signal that would end the game meanwhile (in
-// any of its threads) waits until the save is finished or undone, and
-// ends it after.
-static BestOffer offer(int score, int waitMilliseconds)
+// games, and those waiting, offered under the lock, waiting for it at most
+// waitMilliseconds. A signal that would end the game meanwhile (in any of
+// its threads) waits until the save is finished or undone, and ends it
+// after.
+static BestOffer offer(const BestGames& games, int waitMilliseconds)
 {
-    score = std::max(score, unsaved);
+    BestGames offered = unsaved;
+    mergeGames(offered, games);
     Place place;
     int error = findPlace(&place) ? makeFolders(place.folder) : ENAMETOOLONG;
     if (error) {
         complain(saveTrouble, "cannot save the best game in", place.folder, strerror(error));
-        return {noScore, BestSave::failed};
+        return {{}, BestSave::failed};
     }
     catchEndingSignals();
     saving = 1;
@@ -300,15 +343,19 @@ static BestOffer offer(int score, int waitMilliseconds)
     error = openLock(place.lock, &lock);
     if (!error)
         error = takeLock(lock, waitMilliseconds);
-    BestOffer result = {noScore, BestSave::waiting};
+    BestOffer result = {{}, BestSave::waiting};
     if (error == EWOULDBLOCK) {
-        result.best = std::max(readBestIn(place.file), noScore);
-        setUnsaved(score, place);
+        readTableIn(place, result.table);
+        mergeGames(result.table, offered);  // as it will be
+        setUnsaved(offered, place);
+    } else if (error) {
+        complain(lockTrouble, "cannot save the best game:", place.lock, describe(error));
+        readTableIn(place, result.table);
+        result.save = BestSave::failed;
+        setUnsaved({}, place);
     } else {
-        if (error)
-            complain(lockTrouble, "cannot save the best game:", place.lock, describe(error));
-        result = error ? BestOffer{std::max(readBestIn(place.file), noScore), BestSave::failed} : saveIfBest(place, score);
-        setUnsaved(noScore, place);
+        result = saveIfBest(place, offered);
+        setUnsaved({}, place);
     }
     if (lock >= 0)
         close(lock);  // and with it the lock
@@ -318,15 +365,15 @@ static BestOffer offer(int score, int waitMilliseconds)
     return result;
 }
 
-BestOffer offerBestScore(int score)
+BestOffer offerBestGames(const BestGames& games)
 {
     clock_gettime(CLOCK_MONOTONIC, &triesBegan);
-    return offer(score, 0);
+    return offer(games, 0);
 }
 
-BestOffer retryBestScore()
+BestOffer retryBestGames()
 {
-    BestOffer result = offer(noScore, 0);
+    BestOffer result = offer({}, 0);
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
     const long tried = (now.tv_sec - triesBegan.tv_sec) * 1000 + (now.tv_nsec - triesBegan.tv_nsec) / 1000000;
@@ -340,6 +387,6 @@ BestOffer retryBestScore()
 
 void offerUnsavedBest()
 {
-    if (unsaved != noScore && offer(noScore, lockWaitMilliseconds).save == BestSave::waiting)
+    if (unsaved.count > 0 && offer({}, lockWaitMilliseconds).save == BestSave::waiting)
         fputs(atSignal.failed, stderr);
 }

@@ -4,8 +4,10 @@
 #include <GL/glut.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 #include "overlay/overlay.h"
 #include "score/best_file.h"
@@ -23,6 +25,10 @@ static int bestBefore = noScore;    // the best before it,
 static BestSave bestSave = BestSave::done;  // where its save stands
 static bool newBest = false;        // and whether it beat every one before, saved or soon
 static bool underPanel = false;     // another panel covers the scene, this one's place
+static BestGames bestGames = {};    // as last known, this game's places marked
+static bool ofThisGame[bestGamesKept] = {};
+static BestGames endedGames = {};
+static bool tableShown = false;     // on t, over play
 
 static void freshSheets()
 {
@@ -50,7 +56,9 @@ void keepScore(bool on)
     if (!on)
         memset(bowlers.names, 0, sizeof bowlers.names);
     setBowlers(on ? bowlers.count : 1);
-    bestScore = on ? readBestScore() : noScore;
+    bestGames = on ? readBestGames() : BestGames{};
+    bestScore = bestGames.count > 0 ? bestGames.games[0].score : noScore;
+    tableShown = false;
 }
 
 void nameBowlers(const char (*names)[bowlerNameRoom], int count)
@@ -59,15 +67,17 @@ void nameBowlers(const char (*names)[bowlerNameRoom], int count)
     setBowlers(count);
 }
 
-// Another game may have saved a better one since this one started; a best
-// waiting for another game's lock still counts for this run, one that
-// could not be saved does not.
-static void tellBest(BestOffer offer)
+// Another game may have saved a better one since this one started; games
+// waiting for another game's lock still count for this run, those that
+// could not be saved do not.
+static void tellBest(const BestOffer& offer)
 {
     bestSave = offer.save;
-    const bool saving = bestSave == BestSave::waiting || bestSave == BestSave::postponed;
-    newBest = bestSave != BestSave::failed && endedScore > bestBefore && endedScore >= offer.best;
-    bestScore = std::max({bestBefore, offer.best, saving ? endedScore : noScore});
+    bestGames = offer.table;
+    markGames(bestGames, bestSave != BestSave::failed ? endedGames : BestGames{}, ofThisGame);
+    const int top = bestGames.count > 0 ? bestGames.games[0].score : noScore;
+    newBest = bestSave != BestSave::failed && endedScore > bestBefore && endedScore >= top;
+    bestScore = std::max(bestBefore, top);
 }
 
 static void printScore(const char* name, int score)
@@ -80,18 +90,25 @@ static void printScore(const char* name, int score)
                bestSave == BestSave::failed ? ", not saved" : bestSave == BestSave::done ? "" : ", not saved yet");
 }
 
-// Each bowler's game offered as a best; told at once, even while the save
-// waits for another game.
+// Each bowler's game offered for the best games, dated today; told at
+// once, even while the save waits for another game.
 static void endGame()
 {
     bestBefore = bestScore;
     endedScore = noScore;
-    BestOffer offer = {};
+    endedGames.count = 0;
+    const time_t now = time(nullptr);
+    tm local;
     for (int bowler = 0; bowler < bowlers.count; bowler++) {
-        offer = offerBestScore(bowlers.sheets[bowler].score);
-        endedScore = std::max(endedScore, bowlers.sheets[bowler].score);
+        BestGame game = {bowlers.sheets[bowler].score, "-", ""};
+        if (localtime_r(&now, &local))
+            strftime(game.date, sizeof game.date, "%Y-%m-%d", &local);
+        memcpy(game.name, bowlers.names[bowler], sizeof game.name);
+        insertGame(endedGames, game);
+        endedScore = std::max(endedScore, game.score);
     }
-    tellBest(offer);
+    tellBest(offerBestGames(endedGames));
+    tableShown = false;
     gameOverShown = true;
     for (int bowler = 0; bowler < bowlers.count; bowler++)
         printScore(bowlers.names[bowler], bowlers.sheets[bowler].score);
@@ -122,7 +139,7 @@ void recordBall(int pinsDown)
 // wait.
 static void retrySave(int)
 {
-    tellBest(retryBestScore());
+    tellBest(retryBestGames());
     if (bestSave == BestSave::waiting)
         armTimer(lockRetryMilliseconds, retrySave, 0);
     glutPostRedisplay();
@@ -141,7 +158,7 @@ const ScoreSheet* currentSheet()
 static void drawGameOver()
 {
     char scores[maxBowlers][bowlerNameRoom + 16], best[32];
-    const char* lines[maxBowlers + 3];
+    const char* lines[maxPanelLinesAbove];
     int lineCount = 0;
     for (int bowler = 0; bowler < bowlers.count; bowler++) {
         const char* const name = bowlers.names[bowler];
@@ -152,9 +169,15 @@ static void drawGameOver()
              bestScore);
     const char* save = bestSave == BestSave::failed ? "This game could not be saved"
                      : bestSave == BestSave::done ? "" : "Not saved yet: another game is saving";
-    for (const char* line : {(const char*)best, save, "Space: new game"})
+    for (const char* line : {(const char*)best, save})
         lines[lineCount++] = line;
-    drawPanel("Game over", lines, lineCount);
+    drawBestGames("Game over", lines, lineCount, bestGames, ofThisGame, "Space: new game");
+}
+
+static void drawTable()
+{
+    const char* const none = "No game saved yet";
+    drawBestGames("Best games", &none, bestGames.count == 0, bestGames, nullptr, "T, Esc or Space: close");
 }
 
 namespace {
@@ -171,19 +194,30 @@ class ScoreOption : public PlayerOption {
 
     // Space after a game's end starts the next: a fresh sheet, the ball in
     // the hand. No key that plays acts behind the panel; the window's keys,
-    // on top of it, still do.
+    // on top of it, still do. The best games on t show over play, which
+    // goes on: Space closes them and still plays, as Esc still pauses.
     bool takeKey(unsigned char key) override
     {
-        if (!gameOverShown)
-            return false;
-        if (key == ' ')
-            newGame();  // every option hears of it: a fresh sheet, fresh oil
-        return true;
+        if (gameOverShown) {
+            if (key == ' ')
+                newGame();  // every option hears of it: a fresh sheet, fresh oil
+            return true;
+        }
+        const bool table = scoring && tolower(key) == 't';
+        if (table || (tableShown && key == ' ')) {
+            tableShown = table && !tableShown;
+            glutPostRedisplay();
+        }
+        return table;
     }
 
     bool takeSpecialKey(int) override { return gameOverShown; }
 
-    void gamePaused(bool paused) override { underPanel = paused; }
+    void gamePaused(bool paused) override
+    {
+        underPanel = paused;
+        tableShown = tableShown && !paused;
+    }
 
     void ballReleased() override
     {
@@ -219,6 +253,8 @@ class ScoreOption : public PlayerOption {
             drawStrip(bowlers, bestScore);
         else if (scoring && layer == Layer::panel && gameOverShown && !underPanel)
             drawGameOver();
+        else if (scoring && layer == Layer::panel && tableShown && !underPanel)
+            drawTable();
     }
 
     void saveAtExit() override

@@ -4,6 +4,7 @@
 
 #include "command_line.h"
 #include "option_door.h"
+#include "score/best_table.h"
 
 // The option: it counts the pins each ball knocks down, lays the scene out
 // below the strip, which makes the window taller, and draws the sheet in
@@ -67,30 +68,42 @@ float sheetUnitsHigh(int bowlerCount);
 // band: one row a bowler.
 void drawStrip(const Bowlers& bowlers, int best);
 
-// The best game in $XDG_DATA_HOME/bowling/best-score. Trouble with the file
-// is told in one line on standard error, each kind once a run from here
-// on, and never ends the game: a bad file, or anything but a regular file,
-// reads as noScore, and a save that fails leaves the game going.
-int readBestScore();
+// Marks the rows of table that are games, each the last row like it: of
+// two alike, the table keeps the one kept longer first.
+void markGames(const BestGames& table, const BestGames& games, bool* marked);
+// A panel of the best games, a row each, between lines above (at most
+// maxPanelLinesAbove) and one below, the rows marked where marked is true
+// (marked may be nullptr).
+inline constexpr int maxPanelLinesAbove = maxBowlers + 3;
+void drawBestGames(const char* title, const char* const* above, int aboveCount, const BestGames& table,
+                   const bool* marked, const char* below);
 
-// Where an offered score stands: in the file (or beaten by it), waiting
-// for another game's lock (try again in lockRetryMilliseconds), postponed
-// to the next game's end and the program's, or not saved at all.
+// The ten best games in $XDG_DATA_HOME/bowling/best-games, or where that
+// is not made yet the best game of an older version's best-score. Trouble
+// with a file is told in one line on standard error, each kind once a run
+// from here on, and never ends the game: a bad file, or anything but a
+// regular file, reads as no games, and a save that fails leaves the game
+// going.
+BestGames readBestGames();
+
+// Where offered games stand: in the file (or beaten by those there),
+// waiting for another game's lock (try again in lockRetryMilliseconds),
+// postponed to the next game's end and the program's, or not saved at all.
 enum class BestSave { done, waiting, postponed, failed };
 struct BestOffer {
-    int best;  // the best game the file holds, noScore where none can be read
+    BestGames table;  // as saved, or as it will be while the games wait; as read where they cannot be saved
     BestSave save;
 };
-// A finished game's score, never waiting: under a lock that every game on
-// the folder takes, the file is read again and replaced only if score
-// beats it; where it cannot be read, it is moved aside first. While
-// another game holds the lock, the score waits for retryBestScore, the
-// next offer, which takes the better of the two, or the program's end; a
-// signal that ends the game meanwhile saves it first.
-BestOffer offerBestScore(int score);
-// The waiting score offered again, never waiting; postponed after two
+// A finished game's games, never waiting: under a lock that every game on
+// the folder takes, the table is read again and replaced only where any of
+// them makes it; where it cannot be read, it is moved aside first. While
+// another game holds the lock, the games wait for retryBestGames, the next
+// offer, which takes them in too, or the program's end; a signal that ends
+// the game meanwhile saves them first.
+BestOffer offerBestGames(const BestGames& games);
+// The waiting games offered again, never waiting; postponed after two
 // seconds of tries.
-BestOffer retryBestScore();
-// At the program's end: a best still waiting, offered again, waiting two
+BestOffer retryBestGames();
+// At the program's end: games still waiting, offered again, waiting two
 // seconds at most for the lock.
 void offerUnsavedBest();
