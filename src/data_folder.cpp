@@ -24,9 +24,7 @@ int dataFolder(char (&folder)[PATH_MAX])
     return length < (int)sizeof folder ? length : -1;
 }
 
-// Each folder of the path made where missing, as mkdir -p does; 0 or the
-// error.
-static int makeFolders(char* path)
+int makeFolders(char* path)
 {
     for (char* slash = strchr(path + 1, '/');; slash = strchr(slash + 1, '/')) {
         if (slash)
@@ -39,15 +37,33 @@ static int makeFolders(char* path)
     }
 }
 
+void findTarget(const char* file, char (&target)[PATH_MAX])
+{
+    if (realpath(file, target))
+        return;
+    char link[PATH_MAX];
+    const ssize_t length = readlink(file, link, sizeof link - 1);
+    if (length <= 0) {
+        strcpy(target, file);  // no file yet
+        return;
+    }
+    link[length] = '\0';
+    const int folder = link[0] == '/' ? 0 : (int)(strrchr(file, '/') - file + 1);
+    if (snprintf(target, PATH_MAX, "%.*s%s", folder, file, link) >= PATH_MAX)
+        strcpy(target, file);
+}
+
 int saveInDataFolder(const char* name, const char* text, size_t length)
 {
-    char folder[PATH_MAX], file[PATH_MAX], temporary[PATH_MAX];
+    char folder[PATH_MAX], file[PATH_MAX], target[PATH_MAX], temporary[PATH_MAX];
     const int folderLength = dataFolder(folder);
-    if (folderLength < 0 || snprintf(file, sizeof file, "%s/%s", folder, name) >= (int)sizeof file ||
-        snprintf(temporary, sizeof temporary, "%s.XXXXXX", file) >= (int)sizeof temporary)
+    if (folderLength < 0 || snprintf(file, sizeof file, "%s/%s", folder, name) >= (int)sizeof file)
         return ENAMETOOLONG;
     if (const int error = makeFolders(folder))
         return error;
+    findTarget(file, target);
+    if (snprintf(temporary, sizeof temporary, "%s.XXXXXX", target) >= (int)sizeof temporary)
+        return ENAMETOOLONG;
     const int descriptor = mkostemp(temporary, O_CLOEXEC);
     if (descriptor < 0)
         return errno;
@@ -63,7 +79,7 @@ int saveInDataFolder(const char* name, const char* text, size_t length)
         error = errno;
     if (close(descriptor) != 0 && !error)
         error = errno;
-    if (!error && rename(temporary, file) != 0)
+    if (!error && rename(temporary, target) != 0)
         error = errno;
     if (error)
         unlink(temporary);

@@ -9,8 +9,16 @@
 // when it does not fit.
 int dataFolder(char (&folder)[PATH_MAX]);
 
+// Makes the folder and any above it that are missing, as mkdir -p does but
+// private to the user, as the XDG rules ask; 0 or the error.
+int makeFolders(char* path);
+// The file a save replaces: the file itself, or the one its link names
+// (through every link, or one that is not there yet), so a link into a
+// synced folder stays a link.
+void findTarget(const char* file, char (&target)[PATH_MAX]);
+
 // Replaces the file called name in the data folder with text, making the
 // folder if missing, private to the user: a new file made to last, then
-// renamed over the old, so the file is never half written. 0 or an errno;
-// on failure the file is as it was.
+// renamed over the old (or over what its link names), so the file is never
+// half written. 0 or an errno; on failure the file is as it was.
 int saveInDataFolder(const char* name, const char* text, size_t length);

@@ -3,9 +3,6 @@
 // and read as anything but "left" meaning the right.
 #include "real_physics/hand.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -18,19 +15,12 @@
 static const char leftWord[] = "left\n";
 static const char rightWord[] = "right\n";
 
-// The data folder, with room for the hand's file and its temporary.
-static bool findFolder(char (&folder)[PATH_MAX])
-{
-    const int length = dataFolder(folder);
-    return length >= 0 && length + sizeof "/hand.XXXXXX" <= sizeof folder;
-}
-
 Hand savedHand()
 {
-    char path[PATH_MAX];
-    if (!findFolder(path))
+    char folder[PATH_MAX], path[PATH_MAX + sizeof "/hand"];
+    if (dataFolder(folder) < 0)
         return Hand::right;
-    strcat(path, "/hand");
+    snprintf(path, sizeof path, "%s/hand", folder);
     FILE* file = openRegularFile(path);
     if (!file)
         return Hand::right;
@@ -40,37 +30,12 @@ Hand savedHand()
     return strcmp(text, leftWord) == 0 ? Hand::left : Hand::right;
 }
 
-// Each folder above the file made where missing, private to the user.
-static bool makeFolders(char* path)
-{
-    for (char* slash = strchr(path + 1, '/');; slash = strchr(slash + 1, '/')) {
-        if (slash)
-            *slash = '\0';
-        const bool made = mkdir(path, 0700) == 0 || errno == EEXIST;
-        if (slash)
-            *slash = '/';
-        if (!made || !slash)
-            return made;
-    }
-}
-
 void saveHand(Hand hand)
 {
     static bool told = false;
-    char folder[PATH_MAX], file[PATH_MAX + 16], temporary[PATH_MAX + 16];
-    bool saved = findFolder(folder) && makeFolders(folder);
-    if (saved) {
-        snprintf(file, sizeof file, "%s/hand", folder);
-        snprintf(temporary, sizeof temporary, "%s/hand.XXXXXX", folder);
-        const int descriptor = mkstemp(temporary);
-        const char* word = hand == Hand::left ? leftWord : rightWord;
-        const ssize_t length = (ssize_t)strlen(word);
-        saved = descriptor >= 0 && write(descriptor, word, length) == length && fsync(descriptor) == 0;
-        saved = descriptor >= 0 && close(descriptor) == 0 && saved && rename(temporary, file) == 0;
-        if (!saved && descriptor >= 0)
-            unlink(temporary);
-    }
-    if (!saved && !told)
-        fprintf(stderr, "bowling: cannot save the hand in %s: %s\n", folder, strerror(errno));
-    told = told || !saved;
+    const char* word = hand == Hand::left ? leftWord : rightWord;
+    const int error = saveInDataFolder("hand", word, strlen(word));
+    if (error && !told)
+        fprintf(stderr, "bowling: cannot save the hand: %s\n", strerror(error));
+    told = told || error;
 }

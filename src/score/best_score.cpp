@@ -130,40 +130,6 @@ BestGames readBestGames()
     return table;
 }
 
-// Makes the folder and any above it that are missing, as mkdir -p does but
-// private to the user, as the XDG rules ask; 0 or the error.
-static int makeFolders(char* path)
-{
-    for (char* slash = strchr(path + 1, '/');; slash = strchr(slash + 1, '/')) {
-        if (slash)
-            *slash = '\0';
-        const int error = mkdir(path, 0700) == 0 || errno == EEXIST ? 0 : errno;
-        if (slash)
-            *slash = '/';
-        if (error || !slash)
-            return error;
-    }
-}
-
-// The file a save replaces: the best file itself, or the one its link
-// names (through every link, or one that is not there yet), so a link into
-// a synced folder stays a link.
-static void findTarget(const char* file, char target[PATH_MAX])
-{
-    if (realpath(file, target))
-        return;
-    char link[PATH_MAX];
-    const ssize_t length = readlink(file, link, sizeof link - 1);
-    if (length <= 0) {
-        strcpy(target, file);  // no file yet
-        return;
-    }
-    link[length] = '\0';
-    const int folder = link[0] == '/' ? 0 : (int)(strrchr(file, '/') - file + 1);
-    if (snprintf(target, PATH_MAX, "%.*s%s", folder, file, link) >= PATH_MAX)
-        strcpy(target, file);
-}
-
 // Keeps a table that cannot be read as best-games.unreadable, or
 // .unreadable.1, .2, ... where that is taken, and says where; 0 or the
 // error. Under the lock, so no other game takes the name meanwhile.
