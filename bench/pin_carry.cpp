@@ -1,11 +1,12 @@
 // pin_carry [THROWS] [SEED]: the figures a bowler would check --real-physics
 // against, from seeded throws: the strike rate of pocket hits by entry
-// angle (USBC measured 58%, 77% and 87% at 2, 4 and 6 degrees), splits
+// angle (USBC measured 58%, 77% and 87% at 2, 4 and 6 degrees), a
+// right-hander's and the very same throws mirrored, a left-hander's; splits
 // left by a full-speed head-on hit, a light touch on a lone pin, and the
 // CPU the pocket hits cost per simulated second. Of each row's strikes, the
 // share whose ball touched only the pins a pocket strike's ball touches on
-// a real lane: 1, 3, 5 and 9 (1, 2, 5 and 8 from the left). The table is the same for
-// the same arguments; the CPU line is a measurement.
+// a real lane (roll_figures.h). The table is the same for the same
+// arguments; the CPU line is a measurement.
 #include <algorithm>
 #include <cinttypes>
 #include <cmath>
@@ -14,7 +15,7 @@
 #include <ctime>
 #include <random>
 
-#include "real_physics/lane_world.h"
+#include "real_physics/roll_figures.h"
 #include "vector3d.h"
 
 using namespace real;
@@ -64,28 +65,16 @@ static bool split(const LaneWorld& lane)
     return groups > 1;
 }
 
-// Those pins by their places in the rack, as bits.
-static const unsigned rightSignature = 1u << 0 | 1u << 1 | 1u << 4 | 1u << 7;
-static const unsigned leftSignature = 1u << 0 | 1u << 2 | 1u << 4 | 1u << 8;
-
-static bool strikeSignature(const LaneWorld& lane)
-{
-    unsigned touched = 0;
-    for (int pin = 0; pin < pinCount; pin++)
-        touched |= (unsigned)lane.ballTouched(pin) << pin;
-    return touched == rightSignature || touched == leftSignature;
-}
-
 struct Tally {
     int throws = 0;
     int strikes = 0;  // every pin on the lane down
-    int signatures = 0;  // strikes whose ball touched only 1, 3, 5 and 9
+    int signatures = 0;  // strikes whose ball touched only its pocket's four pins
     int splits = 0;
     int felled = 0;
     double simulated = 0;
 };
 
-static void roll(LaneWorld& lane, const Launch& launch, Tally& tally)
+static void roll(LaneWorld& lane, const Launch& launch, Hand hand, Tally& tally)
 {
     const int before = lane.pinsStanding();
     lane.release(launch);
@@ -94,31 +83,27 @@ static void roll(LaneWorld& lane, const Launch& launch, Tally& tally)
     const int standing = lane.pinsStanding();
     tally.throws++;
     tally.strikes += standing == 0;
-    tally.signatures += standing == 0 && strikeSignature(lane);
+    tally.signatures += standing == 0 && strikeSignature(lane, hand);
     tally.splits += split(lane);
     tally.felled += before - standing;
     tally.simulated += lane.secondsRolled();
 }
 
-// Started 1.2 m before the head pin on the dry deck, already rolling.
-static const double runUp = 1.2;
-// The pocket: the ball's centre 2.5 boards to the right of the head pin's,
-// give or take a board.
-static const double board = 2 * laneHalfWidth / 39;
-static const double pocketX = 2.5 * board;
-
-static Tally pocketHits(double angle, int throws, std::mt19937& random)
+// Into the hand's pocket at 7 to 8 m/s, give or take a board.
+static Tally pocketHits(Hand hand, double angle, int throws, std::mt19937& random)
 {
     LaneWorld lane;
     Tally tally;
-    const double t = std::tan(angle * pi / 180);
     for (int i = 0; i < throws; i++) {
         lane.rack();
-        const double x = pocketX + uniform(random, -board, board);
-        roll(lane, rollingBall(x + runUp * t, headPinZ + runUp, -angle, uniform(random, 7.0, 8.0)), tally);
+        const double boardsOff = uniform(random, -1, 1);
+        roll(lane, intoThePocket(hand, boardsOff, angle, uniform(random, 7.0, 8.0)), hand, tally);
     }
     return tally;
 }
+
+// Full speed from 1.2 m before the head pin.
+static const double runUp = 1.2;
 
 static Tally headOnHits(int throws, std::mt19937& random)
 {
@@ -126,7 +111,7 @@ static Tally headOnHits(int throws, std::mt19937& random)
     Tally tally;
     for (int i = 0; i < throws; i++) {
         lane.rack();
-        roll(lane, rollingBall(uniform(random, -0.01, 0.01), headPinZ + runUp, 0, 9.5), tally);
+        roll(lane, rollingBall(uniform(random, -0.01, 0.01), headPinZ + runUp, 0, 9.5), Hand::right, tally);
     }
     return tally;
 }
@@ -146,7 +131,7 @@ static Tally lightTouches(int throws, std::mt19937& random)
         double x = pinX + (uniform(random, -1, 1) < 0 ? -offset : offset);
         if (std::fabs(x) > laneHalfWidth - ballRadius)
             x = 2 * pinX - x;
-        roll(lane, rollingBall(x, pinSpotZ(pin) + runUp, 0, 6.0), tally);
+        roll(lane, rollingBall(x, pinSpotZ(pin) + runUp, 0, 6.0), Hand::right, tally);
     }
     return tally;
 }
@@ -168,18 +153,19 @@ int main(int argc, char** argv)
     }
     printf("throw\tangle_deg\tthrows\tstrike_pct\tsplit_pct\tmean_pins\tsignature_pct\n");
     double cpu = 0, simulated = 0;
-    int row = 0;
-    for (int angle : {2, 4, 6}) {
-        std::mt19937 random(seed + row++);
-        const std::clock_t start = std::clock();
-        const Tally tally = pocketHits(angle, throws, random);
-        cpu += (double)(std::clock() - start) / CLOCKS_PER_SEC;
-        simulated += tally.simulated;
-        print("pocket", angle, tally);
-    }
-    std::mt19937 headOn(seed + row++);
+    const int angles[] = {2, 4, 6};
+    for (Hand hand : {Hand::right, Hand::left})
+        for (int row = 0; row < 3; row++) {
+            std::mt19937 random(seed + row);
+            const std::clock_t start = std::clock();
+            const Tally tally = pocketHits(hand, angles[row], throws, random);
+            cpu += (double)(std::clock() - start) / CLOCKS_PER_SEC;
+            simulated += tally.simulated;
+            print(hand == Hand::right ? "pocket" : "left_pocket", angles[row], tally);
+        }
+    std::mt19937 headOn(seed + 3);
     print("headon", 0, headOnHits(throws, headOn));
-    std::mt19937 light(seed + row++);
+    std::mt19937 light(seed + 4);
     print("light", 0, lightTouches(throws, light));
     printf("cpu_ms_per_simulated_s\t%.1f\n", 1000 * cpu / simulated);
     return 0;

@@ -15,15 +15,18 @@ struct Material {
 static const int surfaceCount = 6;
 // Tuned with bench/pin_carry against USBC's pin carry: the pins' grip on
 // the deck and their bounce off the ball and the kickbacks decide how many
-// are carried. Static surfaces never touch each other; the ball on the
-// lane takes the oil's friction instead of the gutter's. A ball in a gutter
-// touches both its sides, so cannot roll on both: it slides, barely held.
+// are carried. The ball brings oil on its cover and slides along a pin:
+// with more grip it drags the 3 pin round into the 9, which real pocket
+// strikes leave for the ball. Static surfaces never touch each other; the
+// ball on the lane takes the oil's friction instead of the gutter's. A
+// ball in a gutter touches both its sides, so cannot roll on both: it
+// slides, barely held.
 static const Material none = {0, 0, 0};
 static const Material pinDeck = {0.40f, 0.30f, 0.002f};
 static const Material pinKickback = {0.20f, 0.20f, 0.002f};
 static const Material pinPit = {0.50f, 0.10f, 0.01f};
-static const Material pinPin = {0.22f, 0.55f, 0.002f};
-static const Material ballPin = {0.15f, 0.60f, 0};
+static const Material pinPin = {0.25f, 0.50f, 0.002f};
+static const Material ballPin = {0.04f, 0.45f, 0};
 static const Material ballGutter = {0.02f, 0.10f, 0};
 static const Material ballKickback = {0.20f, 0.30f, 0};
 static const Material ballPit = {0.50f, 0.10f, 0};

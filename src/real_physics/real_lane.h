@@ -37,7 +37,7 @@ inline constexpr double ballMass = 6.8;
 
 // The pins: ten in a triangle 0.3048 m apart, head pin in front.
 inline constexpr double pinHeight = 0.381;
-inline constexpr double pinMass = 1.53;
+inline constexpr double pinMass = 1.64;  // the heaviest the rules allow, 3 lb 10 oz
 inline constexpr double pinSpacing = 0.3048;
 inline constexpr double pinRowSpacing = 0.26397;  // pinSpacing * cos 30 degrees
 using ::pinCount;

@@ -15,9 +15,10 @@ double boardOf(double x)
     return (laneHalfWidth - x) / OilMap::boardWidth + 0.5;
 }
 
-Launch typicalHook()
+Launch typicalHook(Hand hand)
 {
-    return bowled(0.12, 1.8, 8.0, -1);
+    const double side = -naturalHookSide(hand);  // +1 for a right-hander
+    return bowled(side * 0.12, side * 1.8, 8.0, naturalHookSide(hand));
 }
 
 static bool touchedAPin(const LaneWorld& lane)
@@ -56,4 +57,25 @@ RollFigures rollAndRead(LaneWorld& lane, const Launch& launch)
         lane.step();
     figures.pinsDown = standing - lane.pinsStanding();
     return figures;
+}
+
+Launch intoThePocket(Hand hand, double boardsOff, double angleDegrees, double speed)
+{
+    const double runUp = 1.2;
+    const double pocket = 2.5 + boardsOff;  // boards from the head pin's centre
+    const double side = -naturalHookSide(hand);  // +1 for a right-hander's 1-3 pocket
+    const double x = side * (pocket * OilMap::boardWidth + runUp * std::tan(angleDegrees * pi / 180));
+    return rollingBall(x, headPinZ + runUp, -side * angleDegrees, speed);
+}
+
+// Pins by their places in the rack, as bits.
+static const unsigned rightPocketPins = 1u << 0 | 1u << 1 | 1u << 4 | 1u << 7;
+static const unsigned leftPocketPins = 1u << 0 | 1u << 2 | 1u << 4 | 1u << 8;
+
+bool strikeSignature(const LaneWorld& lane, Hand hand)
+{
+    unsigned touched = 0;
+    for (int pin = 0; pin < pinCount; pin++)
+        touched |= (unsigned)lane.ballTouched(pin) << pin;
+    return touched == (hand == Hand::right ? rightPocketPins : leftPocketPins);
 }
