@@ -103,7 +103,7 @@ public:
         older = newer = LaneSnapshot::of(lane);
     }
 
-    void drawPins(const Turn&, float fraction) override { drawPinsBetween(older, newer, fraction, foulLineZ); }
+    void drawPins(const Turn&, float fraction) override { drawPinsBetween(older, newer, fraction, foulLineZ, told); }
 
     void drawBall(const Turn& shown, float fraction) override
     {

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "lane_geometry.h"
+#include "option_door.h"
 #include "overlay/overlay.h"
 #include "real_physics/lane_to_scene.h"
 #include "rendering/rendering.h"
@@ -17,10 +18,9 @@ LaneSnapshot LaneSnapshot::of(const LaneWorld& lane)
     LaneSnapshot snapshot;
     for (int i = 0; i < real::pinCount; i++) {
         snapshot.pinShown[i] = lane.pinOnLane(i);
-        if (snapshot.pinShown[i]) {
+        snapshot.pinStanding[i] = lane.pinStanding(i);
+        if (snapshot.pinShown[i])
             snapshot.pins[i] = lane.pinPlace(i);
-            snapshot.pinShown[i] = snapshot.pins[i].getOrigin().y() > btScalar(real::droppedBelow);
-        }
     }
     snapshot.ballShown = lane.ballOnLane();
     if (snapshot.ballShown) {
@@ -72,14 +72,20 @@ void drawPitAndKickbacks(double foulLineZ)
     glEnable(GL_LIGHTING);
 }
 
-void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ)
+void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ,
+                     bool game)
 {
     for (int i = 0; i < real::pinCount; i++) {
         if (!newer.pinShown[i])
             continue;
         const btTransform& from = older.pinShown[i] ? older.pins[i] : newer.pins[i];
         float turn[16];
-        const btVector3 foot = placeBetween(from, newer.pins[i], fraction, foulLineZ, turn);
+        btVector3 foot = placeBetween(from, newer.pins[i], fraction, foulLineZ, turn);
+        if (game) {
+            const btVector3 middle = foot + btVector3(turn[4], turn[5], turn[6]) * (pinModelHeight / 2);
+            Vector3D shift = pinMoved(Vector3D(middle.x(), middle.y(), middle.z()), newer.pinStanding[i]);
+            foot += btVector3(shift.getDx(), shift.getDy(), shift.getDz());
+        }
         useMaterial(pinMaterial);
         glPushMatrix();
         glColor3f(1, 1, 1);

@@ -9,7 +9,8 @@
 // Where everything on the lane is after a step.
 struct LaneSnapshot {
     btTransform pins[real::pinCount];  // each pin's own frame
-    bool pinShown[real::pinCount];     // on the lane and above the pit
+    bool pinShown[real::pinCount];     // on the lane: down ones lie where they fell until swept
+    bool pinStanding[real::pinCount];
     btTransform ball;
     bool ballShown;
 
@@ -17,8 +18,10 @@ struct LaneSnapshot {
 };
 
 // A fraction (0 to 1) of the way from older to newer, in world coordinates
-// of the scene; foulLineZ is the scene's z of the foul line.
-void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ);
+// of the scene; foulLineZ is the scene's z of the foul line. The game's own
+// pins are where the options carry them (pinMoved), a replay's where they lie.
+void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ,
+                     bool game);
 void drawBallBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ);
 // The written ball where it waits, with an aim arrow along the line to
 // where it is aimed across the target arrows.
