@@ -203,7 +203,7 @@ public:
     void drawLayer(Layer layer)
     {
         if (layer == Layer::lane) {
-            drawPitAndKickbacks(played.foulLineZ);
+            drawPitOpening(played.foulLineZ);
         } else if (layer == Layer::meter) {
             drawSpin(hookSide(), strongestSpin);
             const Turn& turn = gameTurn();

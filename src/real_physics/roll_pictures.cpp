@@ -43,14 +43,10 @@ static btVector3 placeBetween(const btTransform& older, const btTransform& newer
     return toScene(between.getOrigin(), foulLineZ);
 }
 
-void drawPitAndKickbacks(double foulLineZ)
+void drawPitOpening(double foulLineZ)
 {
     const float pitEdge = (float)sceneZ(real::pitEdgeZ, foulLineZ);
-    const float pitBack = (float)sceneZ(real::pitBackZ, foulLineZ);
-    const float kickbackStart = (float)sceneZ(real::kickbackStartZ, foulLineZ);
     const float outside = (float)(2 * gutterLine - laneEdge);
-    const float wallX = (float)(real::gutterOuterX * sceneUnitsPerMetre);
-    const float wallTop = (float)(real::kickbackTop * sceneUnitsPerMetre);
     const float above = 0.001f;  // over the lane, so the opening shows
     glDisable(GL_LIGHTING);
     glColor3f(0, 0, 0);
@@ -60,15 +56,6 @@ void drawPitAndKickbacks(double foulLineZ)
     glVertex3f(outside, above, (float)laneFarEnd);
     glVertex3f(-outside, above, (float)laneFarEnd);
     glEnd();
-    glColor3f(0.3f, 0.17f, 0.05f);
-    for (float x : {-wallX, wallX}) {
-        glBegin(GL_QUADS);
-        glVertex3f(x, 0, kickbackStart);
-        glVertex3f(x, wallTop, kickbackStart);
-        glVertex3f(x, wallTop, pitBack);
-        glVertex3f(x, 0, pitBack);
-        glEnd();
-    }
     glEnable(GL_LIGHTING);
 }
 

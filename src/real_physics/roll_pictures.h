@@ -27,9 +27,9 @@ void drawBallBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float
 // where it is aimed across the target arrows.
 void drawWaitingBall(const Turn& shown, float aimAtArrows);
 // Unlit, in world coordinates: the pit's opening across the end of the
-// drawn lane, dark, and the kickbacks the pins bounce off, upright beside
-// the deck.
-void drawPitAndKickbacks(double foulLineZ);
+// drawn lane, dark, where the real deck ends short of the drawn one. The
+// kickbacks and the pit behind are the alley's.
+void drawPitOpening(double foulLineZ);
 // Beside the meter and as tall: a box with the ball's path in it, straight
 // or bending as far as the hook (steps to +x, or negative to -x), labelled.
 void drawSpin(int hook, int strongestSpin);
