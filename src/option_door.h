@@ -145,7 +145,8 @@ public:
     // holds it back, the turn still as the roll left it: the option calls
     // setUp(value) later itself.
     virtual bool holdSetUp(void (*/*setUp*/)(int), int) { return false; }
-    // Last in every ball step, the roll's end and its reset included.
+    // Last in every ball step, the roll's end included, and its reset
+    // unless an option held it back.
     virtual void ballStepped() {}
     // The game stands still under a panel, or goes on again.
     virtual void gamePaused(bool) {}

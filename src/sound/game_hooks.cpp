@@ -9,7 +9,7 @@
 static bool playing = false;
 static bool firstBall = false;   // the rolling ball is a frame's first
 static bool allDown = false;     // the roll just ended took every pin left
-static bool ballRolling = false; // released, its roll not yet over
+static bool rollOver = false;    // the roll ended, the next ball not yet released
 
 bool playSound(bool on)
 {
@@ -27,7 +27,7 @@ static float rollPitch(float speed) { return 0.7f + 0.6f * speed; }
 static void hearBall()
 {
     const Turn& turn = gameTurn();
-    if (turn.currentState != rolling || !ballRolling)
+    if (turn.currentState != rolling || rollOver)
         stopRolling();
     else
         keepRolling(Vector3D(turn.ballX, 0, turn.ballZ), loudness(turn.ballSpeed), rollPitch(turn.ballSpeed));
@@ -89,12 +89,12 @@ class SoundOption : public PlayerOption {
     void ballReleased() override
     {
         firstBall = gameTurn().framePart == 0;
-        ballRolling = true;
+        rollOver = false;
     }
     void rollEnded() override
     {
         allDown = pinsStanding() == 0;
-        ballRolling = false;
+        rollOver = true;
     }
 
     void contactMade(const Contact& contact) override
