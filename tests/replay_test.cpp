@@ -157,7 +157,8 @@ TEST_P(Replay, LeavesTheGameAndTheNextBallAsTheyWere)
 
 // The pinsetter holds the next ball for its cycle, under two seconds, the
 // turn as the roll left it; the game then stands, and the next ball rolls
-// and tells, exactly as without it. A key in the cycle cuts it short.
+// and tells, exactly as without it. It stands still while the game is
+// paused; a key in it cuts it short.
 TEST_P(Replay, PinsetterLeavesTheGameAndTheNextBallAsTheyWere)
 {
     std::string told[2];
@@ -190,6 +191,11 @@ TEST_P(Replay, PinsetterLeavesTheGameAndTheNextBallAsTheyWere)
     const Turn ended = gameTurn();
     glutRecorder::runNextTimer();
     EXPECT_TRUE(gameTurn() == ended) << "the turn moved in the cycle";
+    pauseGame(true);
+    while (glutRecorder::runNextTimer()) {
+    }
+    EXPECT_TRUE(gameTurn() == ended) << "the cycle ran on while paused";
+    pauseGame(false);
     keyboard('d', 0, 0);
     EXPECT_EQ(gameTurn().currentState, aiming);
     EXPECT_NE(gameTurn().ballX, 0);
