@@ -1,7 +1,8 @@
 // alley_bench.cpp: what the alley around the lane costs on Mesa's software
 // renderer, in the player's window as it opens on a 1280 x 1024 screen:
 // each piece alone, and a whole --real-physics picture while the pins fly,
-// with the alley and with the written floor in its place.
+// with the alley and with the written floor in its place, and one while
+// the pinsetter clears the deck.
 //     xvfb-run -a -s "-screen 0 1280x1024x24" bench/alley_bench
 #include <benchmark/benchmark.h>
 
@@ -98,3 +99,26 @@ static void flyingPinsFrame(benchmark::State& state)
     detachOptions();
 }
 BENCHMARK(flyingPinsFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Notes when the game's roll ended.
+static struct RollEnd : PlayerOption {
+    int at = -1;
+    void rollEnded() override { at = glutRecorder::now; }
+} rollEnd;
+
+// A whole picture with the pinsetter mid-way, its bar among the pins down
+// and its deck over the deck.
+static void pinsetterFrame(benchmark::State& state)
+{
+    rollIntoThePins(true);
+    attachOption(rollEnd);
+    rollEnd.at = -1;
+    while ((rollEnd.at < 0 || glutRecorder::now < rollEnd.at + 650) && glutRecorder::runNextTimer()) {
+    }
+    for (auto _ : state) {
+        showTurn(gameTurn(), 1);
+        glFinish();
+    }
+    detachOptions();
+}
+BENCHMARK(pinsetterFrame)->Unit(benchmark::kMillisecond)->UseRealTime();

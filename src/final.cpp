@@ -124,6 +124,8 @@ void drawTurn(const Turn& shown, float fraction, Roll& roll)
     if (!door::drawFloor(shown))
         drawFloor();
     door::drawLayer(Layer::lane, shown);
+    if (&roll == &door::rollPhysics())
+        door::drawLayer(Layer::deck, shown);
     roll.drawPins(shown, fraction);
     roll.drawBall(shown, fraction);
     glPopMatrix();

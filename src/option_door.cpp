@@ -128,6 +128,13 @@ int elapsedMilliseconds()
     return clock ? clock->elapsed() : glutGet(GLUT_ELAPSED_TIME);
 }
 
+Vector3D pinMoved(const Vector3D& middle, bool standing)
+{
+    Vector3D shift(0, 0, 0);
+    callEach(&PlayerOption::movePin, shift, middle, standing);
+    return shift;
+}
+
 void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
 
 bool gameUnderWay() { return firstTakes(&PlayerOption::gameUnderWay); }
@@ -185,6 +192,7 @@ void stepBegins() { callEach(&PlayerOption::stepBegins); }
 void readMeter(float& power, const Turn& shown) { callEach(&PlayerOption::readMeter, power, shown); }
 void ballReleased() { callEach(&PlayerOption::ballReleased); }
 void rollEnded() { callEach(&PlayerOption::rollEnded); }
+bool holdSetUp(void (*setUp)(int), int value) { return firstTakes(&PlayerOption::holdSetUp, setUp, value); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }
 bool drawPicture() { return topTakes(&PlayerOption::drawPicture); }
 bool drawFloor(const Turn& shown) { return firstTakes(&PlayerOption::drawFloor, shown); }

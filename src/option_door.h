@@ -91,6 +91,7 @@ public:
 // attach order.
 enum class Layer {
     lane,     // world coordinates, over the lane, before the pins and ball
+    deck,     // the same, in the game's own pictures only, never a replay's
     meter,    // beside the meter (lookFromMeterCamera places it), after the scene
     strip,    // the strip above the scene
     banner,   // over the scene, under the panels
@@ -140,7 +141,12 @@ public:
     // After framePart's toggle at a roll's end, before the reset; endFrame()
     // may be called from here.
     virtual void rollEnded() {}
-    // Last in every ball step, the roll's end and its reset included.
+    // After rollEnded, the reset that sets up the next ball is due. True
+    // holds it back, the turn still as the roll left it: the option calls
+    // setUp(value) later itself.
+    virtual bool holdSetUp(void (*/*setUp*/)(int), int) { return false; }
+    // Last in every ball step, the roll's end included, and its reset
+    // unless an option held it back.
     virtual void ballStepped() {}
     // The game stands still under a panel, or goes on again.
     virtual void gamePaused(bool) {}
@@ -161,6 +167,10 @@ public:
     virtual bool drawFloor(const Turn& /*shown*/) { return false; }
     // Drawing of one layer of every picture.
     virtual void drawLayer(Layer, const Turn& /*shown*/) {}
+    // Each pin of the game's own pictures, as the physics draws it: where
+    // its middle lies (world units) and whether it stands. The option may
+    // move it, by shift, as a pinsetter carries it.
+    virtual void movePin(Vector3D& /*shift*/, const Vector3D& /*middle*/, bool /*standing*/) {}
     // As the program exits, in two rounds: every option saves what it keeps,
     // then every option lets its devices go (which may end the process).
     virtual void saveAtExit() {}
@@ -203,6 +213,9 @@ Roll& replayLastRoll();
 // steps and the options' timers keep to these.
 void armTimer(unsigned milliseconds, void (*callback)(int), int value);
 int elapsedMilliseconds();
+// How far the options move a pin of the game's own pictures, whose middle
+// lies there (world units), standing or down: nothing unless one does.
+Vector3D pinMoved(const Vector3D& middle, bool standing);
 // Tells every option that the game stands still, or goes on again.
 void pauseGame(bool paused);
 // Some option keeps a game that is under way (gameUnderWay above).
@@ -237,6 +250,7 @@ void stepBegins();
 void readMeter(float& power, const Turn& shown);
 void ballReleased();
 void rollEnded();
+bool holdSetUp(void (*setUp)(int), int value);
 void ballStepped();
 bool drawPicture();
 void placeCamera(Camera& camera, const Turn& shown);

@@ -1,7 +1,8 @@
 // replay_test.cpp: the instant replay, for the written roll and for
 // --real-physics. A replay rolls the very roll the game rolled, step for
 // step, tells no option anything, holds still while the game is paused,
-// and leaves the game's turn, pins and next ball exactly as they were.
+// and leaves the game's turn, pins and next ball exactly as they were; so
+// does the pinsetter between two balls.
 #include <gtest/gtest.h>
 
 #include <GL/glut.h>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "alley/alley.h"
 #include "final.h"
 #include "game_window.h"
 #include "glut_recorder.h"
@@ -24,6 +26,7 @@ public:
     Turn released;
     std::vector<Turn> steps;  // after each ball step, the last as the roll ended
     std::string told;         // contacts and roll ends, in order
+    int endedAt = 0;          // the clock as the last roll ended
 
     void ballReleased() override
     {
@@ -45,6 +48,7 @@ public:
         steps.push_back(gameTurn());
         steps.back().framePart = released.framePart;
         told += "end\n";
+        endedAt = glutRecorder::now;
     }
 };
 
@@ -149,6 +153,52 @@ TEST_P(Replay, LeavesTheGameAndTheNextBallAsTheyWere)
     EXPECT_EQ(told[1], told[0]);
     EXPECT_TRUE(after[1] == after[0]);
     EXPECT_EQ(standing[1], standing[0]);
+}
+
+// The pinsetter holds the next ball for its cycle, under two seconds, the
+// turn as the roll left it; the game then stands, and the next ball rolls
+// and tells, exactly as without it. It stands still while the game is
+// paused; a key in it cuts it short.
+TEST_P(Replay, PinsetterLeavesTheGameAndTheNextBallAsTheyWere)
+{
+    std::string told[2];
+    Turn after[2][2];
+    unsigned standing[2][2];
+    for (bool swept : {false, true}) {
+        if (swept)
+            attachOption(alleyOption());
+        newGame();
+        listener.told.clear();
+        for (int ball = 0; ball < 2; ball++) {
+            bowl(ball ? -9 : 30, ball ? 1 : -1);
+            const int held = glutRecorder::now - listener.endedAt;
+            EXPECT_TRUE(swept ? held > 500 && held < 2000 : held == 0) << swept << " " << ball << ": " << held;
+            after[swept][ball] = gameTurn();
+            standing[swept][ball] = standingPins();
+        }
+        told[swept] = listener.told;
+    }
+    EXPECT_EQ(told[1], told[0]);
+    for (int ball = 0; ball < 2; ball++) {
+        EXPECT_TRUE(after[1][ball] == after[0][ball]) << ball;
+        EXPECT_EQ(standing[1][ball], standing[0][ball]) << ball;
+    }
+    listener.told.clear();
+    keyboard(' ', 0, 0);
+    keyboard(' ', 0, 0);
+    while (listener.told.find("end") == std::string::npos && glutRecorder::runNextTimer()) {
+    }
+    const Turn ended = gameTurn();
+    glutRecorder::runNextTimer();
+    EXPECT_TRUE(gameTurn() == ended) << "the turn moved in the cycle";
+    pauseGame(true);
+    while (glutRecorder::runNextTimer()) {
+    }
+    EXPECT_TRUE(gameTurn() == ended) << "the cycle ran on while paused";
+    pauseGame(false);
+    keyboard('d', 0, 0);
+    EXPECT_EQ(gameTurn().currentState, aiming);
+    EXPECT_NE(gameTurn().ballX, 0);
 }
 
 // After a frame's first ball that leaves a split or no pin, and only then,

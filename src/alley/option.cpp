@@ -9,6 +9,7 @@
 #include "alley/alley.h"
 #include "alley/layout.h"
 #include "alley/pieces.h"
+#include "alley/pinsetter.h"
 #include "rendering/rendering.h"
 
 namespace alley {
@@ -46,8 +47,39 @@ namespace {
 
 class AlleyOption : public PlayerOption {
 public:
+    // The pinsetter clears the deck before the next ball: a new rack once
+    // the frame is over (a strike included).
+    bool holdSetUp(void (*setUp)(int), int value) override
+    {
+        startPinsetter(setUp, value, gameTurn().framePart == 0 || pinsStanding() == 0);
+        return true;
+    }
+
+    // A key that reaches the game does not wait for the pinsetter.
+    bool takeKey(unsigned char) override
+    {
+        finishPinsetter();
+        return false;
+    }
+    bool takeSpecialKey(int) override
+    {
+        finishPinsetter();
+        return false;
+    }
+
+    void gamePaused(bool paused) override { pausePinsetter(paused); }
+    void gameRestarted() override { stopPinsetter(); }
+
+    void movePin(Vector3D& shift, const Vector3D& middle, bool standing) override
+    {
+        if (pinsetterShown)
+            shift = shift + pinCarried(pose, middle, standing);
+    }
+
     bool drawFloor(const Turn& shown) override
     {
+        // One pose for the whole picture.
+        pinsetterShown = pinsetterRunning(pose);
         if (!list) {
             const Textures textures = makeTextures();
             list = glGenLists(1);
@@ -68,6 +100,8 @@ public:
     // shows it over its black.
     void drawLayer(Layer layer, const Turn& shown) override
     {
+        if (layer == Layer::deck && pinsetterShown)
+            drawPinsetter(pose);
         if (layer != Layer::meter)
             return;
         glDisable(GL_DEPTH_TEST);
@@ -80,6 +114,8 @@ public:
 
 private:
     GLuint list = 0;
+    bool pinsetterShown = false;
+    PinsetterPose pose;
 };
 
 }  // namespace

@@ -13,7 +13,7 @@ static View view = View::follow;
 static float startZ = 0;           // where the rolling ball left the hand
 static bool returning = false;     // to the bowler's view, after a roll
 static Camera returnFrom;          // where the camera stood at the roll's end
-static int returnStart = 0;        // GLUT's milliseconds then
+static int returnStart = -1;       // GLUT's milliseconds at its first picture, -1 before
 static int pausedAt = -1;          // GLUT's milliseconds at a pause, -1 in play
 static const int returnMilliseconds = 1200;  // eased, so it seems to linger on the deck first
 static const int pictureMilliseconds = 16;
@@ -60,14 +60,15 @@ class CameraOption : public PlayerOption {
         returning = false;
     }
 
-    // The ball's last place, before the reset puts it back in the hand.
+    // The ball's last place, before the reset puts it back in the hand. The
+    // camera stays there until then, while the deck is cleared.
     void rollEnded() override
     {
         if (view != View::follow)
             return;
         const Turn& turn = gameTurn();
         returnFrom = followCamera({turn.eye, turn.look}, turn.ballX, turn.ballZ, startZ, tanHalfWide());
-        returnStart = now();
+        returnStart = -1;
         returning = true;
         nextPicture(0);
     }
@@ -75,7 +76,7 @@ class CameraOption : public PlayerOption {
     void gamePaused(bool paused) override
     {
         const int time = elapsedMilliseconds();
-        if (!paused && pausedAt >= 0)
+        if (!paused && pausedAt >= 0 && returnStart >= 0)
             returnStart += time - pausedAt;
         pausedAt = paused ? time : -1;
     }
@@ -89,6 +90,8 @@ class CameraOption : public PlayerOption {
         } else if (view == View::follow && shown.currentState == rolling) {
             camera = followCamera(camera, shown.ballX, shown.ballZ, startZ, tanHalfWide());
         } else if (view == View::follow && returning) {
+            if (returnStart < 0)
+                returnStart = now();
             const double fraction = (double)(now() - returnStart) / returnMilliseconds;
             returning = fraction < 1;
             camera = cameraBetween(returnFrom, camera, fraction);

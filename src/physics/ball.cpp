@@ -209,7 +209,17 @@ public:
     // Everything the written roll needs is in the turn the replay is handed.
     Roll& replay() override { return again; }
 
-    void drawPins(const Turn& shown, float fraction) override { again.drawPins(shown, fraction); }
+    // Each where the options carry it; the pins down are not drawn.
+    void drawPins(const Turn& shown, float) override
+    {
+        for (const Pin& pin : shown.pins) {
+            Vector3D shift = pinMoved(pin.base() + Vector3D(0, pinModelHeight / 2, 0), !pin.isFalling());
+            glPushMatrix();
+            glTranslatef(shift.getDx(), shift.getDy(), shift.getDz());
+            pin.draw();
+            glPopMatrix();
+        }
+    }
     void drawBall(const Turn& shown, float fraction) override { again.drawBall(shown, fraction); }
 
     float aimAtArrows(const Turn& waiting) const override
@@ -230,6 +240,15 @@ RollPhysics& writtenRoll()
     return roll;
 }
 
+// The next ball set up, when an option held it back past the roll's end.
+static void setUpNextBall(int game)
+{
+    if (door::holdStep(setUpNextBall, game))
+        return;
+    reset();
+    glutPostRedisplay();
+}
+
 void moveBall(int game)
 {
     if (door::holdStep(moveBall, game))
@@ -239,7 +258,8 @@ void moveBall(int game)
     if (over) {
         framePart = (framePart + 1) & 1;
         door::rollEnded();
-        reset();
+        if (!door::holdSetUp(setUpNextBall, game))
+            reset();
     } else {
         armTimer(stepMilliseconds, moveBall, game);
     }

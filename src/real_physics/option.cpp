@@ -103,7 +103,7 @@ public:
         older = newer = LaneSnapshot::of(lane);
     }
 
-    void drawPins(const Turn&, float fraction) override { drawPinsBetween(older, newer, fraction, foulLineZ); }
+    void drawPins(const Turn&, float fraction) override { drawPinsBetween(older, newer, fraction, foulLineZ, told); }
 
     void drawBall(const Turn& shown, float fraction) override
     {
@@ -203,7 +203,7 @@ public:
     void drawLayer(Layer layer)
     {
         if (layer == Layer::lane) {
-            drawPitAndKickbacks(played.foulLineZ);
+            drawPitOpening(played.foulLineZ);
         } else if (layer == Layer::meter) {
             drawSpin(hookSide(), strongestSpin);
             const Turn& turn = gameTurn();

@@ -24,7 +24,7 @@ inline constexpr double gutterDepth = 0.0476;
 inline constexpr double kickbackStartZ = headPinZ + 0.3;
 inline constexpr double pitBackZ = -20.4;
 // The pit's floor, and how far down a body is taken as dropped into the pit,
-// where nothing reaches the deck again and nothing is drawn: halfway.
+// where nothing reaches the deck again and the ball is drawn no more: halfway.
 inline constexpr double pitFloor = -0.35;
 inline constexpr double droppedBelow = pitFloor / 2;
 // A pin's foot is on the deck while no lower than this.

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "lane_geometry.h"
+#include "option_door.h"
 #include "overlay/overlay.h"
 #include "real_physics/lane_to_scene.h"
 #include "rendering/rendering.h"
@@ -17,10 +18,9 @@ LaneSnapshot LaneSnapshot::of(const LaneWorld& lane)
     LaneSnapshot snapshot;
     for (int i = 0; i < real::pinCount; i++) {
         snapshot.pinShown[i] = lane.pinOnLane(i);
-        if (snapshot.pinShown[i]) {
+        snapshot.pinStanding[i] = lane.pinStanding(i);
+        if (snapshot.pinShown[i])
             snapshot.pins[i] = lane.pinPlace(i);
-            snapshot.pinShown[i] = snapshot.pins[i].getOrigin().y() > btScalar(real::droppedBelow);
-        }
     }
     snapshot.ballShown = lane.ballOnLane();
     if (snapshot.ballShown) {
@@ -43,14 +43,10 @@ static btVector3 placeBetween(const btTransform& older, const btTransform& newer
     return toScene(between.getOrigin(), foulLineZ);
 }
 
-void drawPitAndKickbacks(double foulLineZ)
+void drawPitOpening(double foulLineZ)
 {
     const float pitEdge = (float)sceneZ(real::pitEdgeZ, foulLineZ);
-    const float pitBack = (float)sceneZ(real::pitBackZ, foulLineZ);
-    const float kickbackStart = (float)sceneZ(real::kickbackStartZ, foulLineZ);
     const float outside = (float)(2 * gutterLine - laneEdge);
-    const float wallX = (float)(real::gutterOuterX * sceneUnitsPerMetre);
-    const float wallTop = (float)(real::kickbackTop * sceneUnitsPerMetre);
     const float above = 0.001f;  // over the lane, so the opening shows
     glDisable(GL_LIGHTING);
     glColor3f(0, 0, 0);
@@ -60,26 +56,23 @@ void drawPitAndKickbacks(double foulLineZ)
     glVertex3f(outside, above, (float)laneFarEnd);
     glVertex3f(-outside, above, (float)laneFarEnd);
     glEnd();
-    glColor3f(0.3f, 0.17f, 0.05f);
-    for (float x : {-wallX, wallX}) {
-        glBegin(GL_QUADS);
-        glVertex3f(x, 0, kickbackStart);
-        glVertex3f(x, wallTop, kickbackStart);
-        glVertex3f(x, wallTop, pitBack);
-        glVertex3f(x, 0, pitBack);
-        glEnd();
-    }
     glEnable(GL_LIGHTING);
 }
 
-void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ)
+void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ,
+                     bool game)
 {
     for (int i = 0; i < real::pinCount; i++) {
         if (!newer.pinShown[i])
             continue;
         const btTransform& from = older.pinShown[i] ? older.pins[i] : newer.pins[i];
         float turn[16];
-        const btVector3 foot = placeBetween(from, newer.pins[i], fraction, foulLineZ, turn);
+        btVector3 foot = placeBetween(from, newer.pins[i], fraction, foulLineZ, turn);
+        if (game) {
+            const btVector3 middle = foot + btVector3(turn[4], turn[5], turn[6]) * (pinModelHeight / 2);
+            Vector3D shift = pinMoved(Vector3D(middle.x(), middle.y(), middle.z()), newer.pinStanding[i]);
+            foot += btVector3(shift.getDx(), shift.getDy(), shift.getDz());
+        }
         useMaterial(pinMaterial);
         glPushMatrix();
         glColor3f(1, 1, 1);

@@ -9,7 +9,8 @@
 // Where everything on the lane is after a step.
 struct LaneSnapshot {
     btTransform pins[real::pinCount];  // each pin's own frame
-    bool pinShown[real::pinCount];     // on the lane and above the pit
+    bool pinShown[real::pinCount];     // on the lane: down ones lie where they fell until swept
+    bool pinStanding[real::pinCount];
     btTransform ball;
     bool ballShown;
 
@@ -17,16 +18,18 @@ struct LaneSnapshot {
 };
 
 // A fraction (0 to 1) of the way from older to newer, in world coordinates
-// of the scene; foulLineZ is the scene's z of the foul line.
-void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ);
+// of the scene; foulLineZ is the scene's z of the foul line. The game's own
+// pins are where the options carry them (pinMoved), a replay's where they lie.
+void drawPinsBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ,
+                     bool game);
 void drawBallBetween(const LaneSnapshot& older, const LaneSnapshot& newer, float fraction, double foulLineZ);
 // The written ball where it waits, with an aim arrow along the line to
 // where it is aimed across the target arrows.
 void drawWaitingBall(const Turn& shown, float aimAtArrows);
 // Unlit, in world coordinates: the pit's opening across the end of the
-// drawn lane, dark, and the kickbacks the pins bounce off, upright beside
-// the deck.
-void drawPitAndKickbacks(double foulLineZ);
+// drawn lane, dark, where the real deck ends short of the drawn one. The
+// kickbacks and the pit behind are the alley's.
+void drawPitOpening(double foulLineZ);
 // Beside the meter and as tall: a box with the ball's path in it, straight
 // or bending as far as the hook (steps to +x, or negative to -x), labelled.
 void drawSpin(int hook, int strongestSpin);

@@ -34,8 +34,9 @@ void drawBallTurned(const float* orientation, int theta);
 // In world coordinates.
 void drawPins(const Pin (&rack)[pinCount]);
 // One pin, head and textured body, its foot's centre at the origin, its
-// axis along y; the pin material and white current.
+// axis along y, this tall; the pin material and white current.
 void drawPinModel();
+inline constexpr float pinModelHeight = 0.21f;
 
 // The fixed camera of the overlays beside the scene: the plane z = 0 lies
 // one unit in front of it, and the meter sits centred in the lower part of

@@ -9,6 +9,7 @@
 static bool playing = false;
 static bool firstBall = false;   // the rolling ball is a frame's first
 static bool allDown = false;     // the roll just ended took every pin left
+static bool rollOver = false;    // the roll ended, the next ball not yet released
 
 bool playSound(bool on)
 {
@@ -21,11 +22,12 @@ bool playSound(bool on)
 static float loudness(float speed) { return 0.3f + 0.7f * speed; }
 static float rollPitch(float speed) { return 0.7f + 0.6f * speed; }
 
-// The roll loops while the ball rolls.
+// The roll loops while the ball rolls, not past the roll's end while the
+// next ball waits to be set up.
 static void hearBall()
 {
     const Turn& turn = gameTurn();
-    if (turn.currentState != rolling)
+    if (turn.currentState != rolling || rollOver)
         stopRolling();
     else
         keepRolling(Vector3D(turn.ballX, 0, turn.ballZ), loudness(turn.ballSpeed), rollPitch(turn.ballSpeed));
@@ -84,8 +86,16 @@ class SoundOption : public PlayerOption {
     }
 
     // Noted at the release: another option may change framePart at a game's end.
-    void ballReleased() override { firstBall = gameTurn().framePart == 0; }
-    void rollEnded() override { allDown = pinsStanding() == 0; }
+    void ballReleased() override
+    {
+        firstBall = gameTurn().framePart == 0;
+        rollOver = false;
+    }
+    void rollEnded() override
+    {
+        allDown = pinsStanding() == 0;
+        rollOver = true;
+    }
 
     void contactMade(const Contact& contact) override
     {
