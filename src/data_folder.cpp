@@ -53,20 +53,8 @@ void findTarget(const char* file, char (&target)[PATH_MAX])
         strcpy(target, file);
 }
 
-int saveInDataFolder(const char* name, const char* text, size_t length)
+int replaceFile(int descriptor, const char* temporary, const char* target, const char* text, size_t length)
 {
-    char folder[PATH_MAX], file[PATH_MAX], target[PATH_MAX], temporary[PATH_MAX];
-    const int folderLength = dataFolder(folder);
-    if (folderLength < 0 || snprintf(file, sizeof file, "%s/%s", folder, name) >= (int)sizeof file)
-        return ENAMETOOLONG;
-    if (const int error = makeFolders(folder))
-        return error;
-    findTarget(file, target);
-    if (snprintf(temporary, sizeof temporary, "%s.XXXXXX", target) >= (int)sizeof temporary)
-        return ENAMETOOLONG;
-    const int descriptor = mkostemp(temporary, O_CLOEXEC);
-    if (descriptor < 0)
-        return errno;
     int error = 0;
     for (size_t written = 0; !error && written < length;) {
         const ssize_t wrote = write(descriptor, text + written, length - written);
@@ -84,4 +72,21 @@ int saveInDataFolder(const char* name, const char* text, size_t length)
     if (error)
         unlink(temporary);
     return error;
+}
+
+int saveInDataFolder(const char* name, const char* text, size_t length)
+{
+    char folder[PATH_MAX], file[PATH_MAX], target[PATH_MAX], temporary[PATH_MAX];
+    const int folderLength = dataFolder(folder);
+    if (folderLength < 0 || snprintf(file, sizeof file, "%s/%s", folder, name) >= (int)sizeof file)
+        return ENAMETOOLONG;
+    if (const int error = makeFolders(folder))
+        return error;
+    findTarget(file, target);
+    if (snprintf(temporary, sizeof temporary, "%s.XXXXXX", target) >= (int)sizeof temporary)
+        return ENAMETOOLONG;
+    const int descriptor = mkostemp(temporary, O_CLOEXEC);
+    if (descriptor < 0)
+        return errno;
+    return replaceFile(descriptor, temporary, target, text, length);
 }

@@ -17,6 +17,11 @@ int makeFolders(char* path);
 // synced folder stays a link.
 void findTarget(const char* file, char (&target)[PATH_MAX]);
 
+// Writes the text to a new file made to last (descriptor, named
+// temporary), closes it and renames it over target; 0 or an errno, and
+// then the temporary is gone. Only calls a signal handler may make.
+int replaceFile(int descriptor, const char* temporary, const char* target, const char* text, size_t length);
+
 // Replaces the file called name in the data folder with text, making the
 // folder if missing, private to the user: a new file made to last, then
 // renamed over the old (or over what its link names), so the file is never

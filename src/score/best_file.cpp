@@ -76,24 +76,3 @@ int takeLock(int lock, int waitMilliseconds)
         poll(nullptr, 0, lockRetryMilliseconds);  // a sleep a signal handler may take
     }
 }
-
-int replaceBestFile(int descriptor, const char* temporary, const char* target, const char* text, size_t length)
-{
-    int error = 0;
-    for (size_t written = 0; !error && written < length;) {
-        const ssize_t wrote = write(descriptor, text + written, length - written);
-        if (wrote >= 0)
-            written += wrote;
-        else if (errno != EINTR)
-            error = errno;
-    }
-    if (!error && fsync(descriptor) != 0)
-        error = errno;
-    if (close(descriptor) != 0 && !error)
-        error = errno;
-    if (!error && rename(temporary, target) != 0)
-        error = errno;
-    if (error)
-        unlink(temporary);
-    return error;
-}

@@ -31,8 +31,3 @@ int openLock(const char* path, int* lock);
 // Takes the lock, waiting up to waitMilliseconds for another game's save;
 // EWOULDBLOCK where another game kept it all along.
 int takeLock(int lock, int waitMilliseconds);
-
-// Writes text into descriptor, a new temporary file, makes it last, closes
-// it and renames it over target; on failure the temporary is removed and
-// target is as it was.
-int replaceBestFile(int descriptor, const char* temporary, const char* target, const char* text, size_t length);

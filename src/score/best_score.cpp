@@ -192,7 +192,7 @@ static BestOffer saveIfBest(const Place& place, const BestGames& games)
         char temporary[PATH_MAX + 8], text[tableTextRoom];
         snprintf(temporary, sizeof temporary, "%s.XXXXXX", target);
         const int descriptor = mkstemp(temporary);
-        error = descriptor < 0 ? errno : replaceBestFile(descriptor, temporary, target, text, formatTable(merged, text));
+        error = descriptor < 0 ? errno : replaceFile(descriptor, temporary, target, text, formatTable(merged, text));
     }
     if (!error)
         return {merged, BestSave::done};
@@ -250,7 +250,7 @@ static void saveAtSignal()
         char text[tableTextRoom];
         const int descriptor = open(atSignal.temporary, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         saved = descriptor >= 0 &&
-                replaceBestFile(descriptor, atSignal.temporary, atSignal.target, text, formatTable(table, text)) == 0;
+                replaceFile(descriptor, atSignal.temporary, atSignal.target, text, formatTable(table, text)) == 0;
     }
     if (lock >= 0)
         close(lock);
