@@ -214,6 +214,10 @@ public:
     {
         for (const Pin& pin : shown.pins) {
             Vector3D shift = pinMoved(pin.base() + Vector3D(0, pinModelHeight / 2, 0), !pin.isFalling());
+            if (shift == Vector3D(0, 0, 0)) {
+                pin.draw();  // where no option carries it: the calls of the plain game
+                continue;
+            }
             glPushMatrix();
             glTranslatef(shift.getDx(), shift.getDy(), shift.getDz());
             pin.draw();
