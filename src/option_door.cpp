@@ -135,6 +135,29 @@ Vector3D pinMoved(const Vector3D& middle, bool standing)
     return shift;
 }
 
+static const int pictureMilliseconds = 16;
+static int lastPictureAt = -pictureMilliseconds;  // when the game last drew one
+static bool pictureArmed = false;
+
+static void postPicture(int)
+{
+    pictureArmed = false;
+    glutPostRedisplay();
+}
+
+void askPicture()
+{
+    if (pictureArmed)
+        return;
+    const int wait = lastPictureAt + pictureMilliseconds - elapsedMilliseconds();
+    if (wait <= 0) {
+        glutPostRedisplay();
+        return;
+    }
+    pictureArmed = true;
+    armTimer((unsigned)wait, postPicture, 0);
+}
+
 void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
 
 bool gameUnderWay() { return firstTakes(&PlayerOption::gameUnderWay); }
@@ -194,7 +217,12 @@ void ballReleased() { callEach(&PlayerOption::ballReleased); }
 void rollEnded() { callEach(&PlayerOption::rollEnded); }
 bool holdSetUp(void (*setUp)(int), int value) { return firstTakes(&PlayerOption::holdSetUp, setUp, value); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }
-bool drawPicture() { return topTakes(&PlayerOption::drawPicture); }
+bool drawPicture()
+{
+    if (playerGame())  // the plain game asks no clock
+        lastPictureAt = elapsedMilliseconds();
+    return topTakes(&PlayerOption::drawPicture);
+}
 bool drawFloor(const Turn& shown) { return firstTakes(&PlayerOption::drawFloor, shown); }
 void placeCamera(Camera& camera, const Turn& shown) { callEach(&PlayerOption::placeCamera, camera, shown); }
 void drawLayer(Layer layer, const Turn& shown) { callEach(&PlayerOption::drawLayer, layer, shown); }

@@ -213,6 +213,10 @@ Roll& replayLastRoll();
 // steps and the options' timers keep to these.
 void armTimer(unsigned milliseconds, void (*callback)(int), int value);
 int elapsedMilliseconds();
+// The next picture, for an option that animates: asked by several at once,
+// or again within a sixtieth of a second of the last, it is one picture,
+// so animations that overlap draw no more than one alone would.
+void askPicture();
 // How far the options move a pin of the game's own pictures, whose middle
 // lies there (world units), standing or down: nothing unless one does.
 Vector3D pinMoved(const Vector3D& middle, bool standing);

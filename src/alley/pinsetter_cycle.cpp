@@ -1,8 +1,6 @@
 // pinsetter_cycle.cpp: the pinsetter's cycle as the game runs it: on the
 // game's clock, standing still while the game is paused, a picture every
 // tick, and the next ball set up at its end.
-#include <GL/glut.h>
-
 #include "alley/pinsetter.h"
 #include "option_door.h"
 
@@ -27,7 +25,7 @@ static void tick(int chain)
         finishPinsetter();
         return;
     }
-    glutPostRedisplay();
+    askPicture();
     armTimer(pictureMilliseconds, tick, ++ticks);
 }
 

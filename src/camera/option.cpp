@@ -37,7 +37,7 @@ static void nextPicture(int)
     if (!returning)
         return;
     if (pausedAt < 0)
-        glutPostRedisplay();
+        askPicture();
     armTimer(pictureMilliseconds, nextPicture, 0);
 }
 

@@ -115,7 +115,7 @@ static void tick(int chain)
             endShown = 0;
         }
     }
-    glutPostRedisplay();
+    askPicture();
     arm();
 }
 
