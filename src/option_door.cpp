@@ -162,6 +162,14 @@ void pauseGame(bool paused) { callEach(&PlayerOption::gamePaused, paused); }
 
 bool gameUnderWay() { return firstTakes(&PlayerOption::gameUnderWay); }
 
+const char* bowlerUp()
+{
+    for (int i = 0; i < attachedCount; i++)
+        if (const char* name = attached[i]->bowlerUp())
+            return name;
+    return "";
+}
+
 void layOutAgain() { reshape(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)); }
 
 void reportContact(const Contact& contact) { callEach(&PlayerOption::contactMade, contact); }

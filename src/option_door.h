@@ -155,6 +155,9 @@ public:
     // A game this option keeps is under way: a ball of it rolled and it is
     // not over, so a new game or the exit would throw it away.
     virtual bool gameUnderWay() { return false; }
+    // The name of the bowler now up, "" for an unnamed one, where this
+    // option keeps bowlers; nullptr where it does not.
+    virtual const char* bowlerUp() { return nullptr; }
     // GLUT wants a picture, first by the option attached last, whose picture
     // lies on top. True: the option has drawn it (with showTurn below);
     // false lets the game draw the turn as it stands.
@@ -224,6 +227,8 @@ Vector3D pinMoved(const Vector3D& middle, bool standing);
 void pauseGame(bool paused);
 // Some option keeps a game that is under way (gameUnderWay above).
 bool gameUnderWay();
+// The bowler now up (bowlerUp above), "" where none is named.
+const char* bowlerUp();
 // The scene laid out again in the window as it is, after an option changed
 // what it takes of the window.
 void layOutAgain();

@@ -18,10 +18,12 @@
 #include "glut_recorder.h"
 #include "option_door.h"
 #include "lane_geometry.h"
+#include "real_physics/hand.h"
 #include "real_physics/lane_to_scene.h"
 #include "real_physics/real_physics.h"
 #include "real_physics/speed_meter.h"
 #include "score/score.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -189,6 +191,23 @@ TEST_F(RealPhysicsGame, TheMeterIsReadWhereItStandsAtThePress)
         EXPECT_EQ(listener.releasedPower, press.power) << "pressed after " << press.after << " ms";
         glutRecorder::clear();  // the roll is not watched
     }
+}
+
+// l switches the hand of the bowler up alone, each bowler's kept by name.
+TEST_F(RealPhysicsGame, EachBowlerSwitchesTheirOwnHand)
+{
+    ScratchFolder data;
+    setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+    const char names[2][bowlerNameRoom] = {"Ann", "Bo"};
+    nameBowlers(names, 2);
+    keyboard('l', 0, 0);
+    while (currentBowlers()->up == 0)
+        bowl(0, 0);
+    keyboard('l', 0, 0);
+    EXPECT_EQ(savedHand("Ann"), Hand::left);
+    EXPECT_EQ(savedHand("Bo"), Hand::left) << "switched from Bo's own right";
+    EXPECT_EQ(savedHand(""), Hand::right);
+    unsetenv("XDG_DATA_HOME");
 }
 
 // The aim line meets the arrows where a ball rolled straight along the aim

@@ -397,21 +397,31 @@ TEST(RealPhysics, SameReleasesSameRollsBitForBit)
 
 // The hand's file read defensively: only "left" and a line end is the left
 // hand, anything else or nothing the right; saved whole, it reads back.
-TEST(BowlersHand, ReadDefensivelyAndSavedWhole)
+// Each bowler's own, an older game's file as the unnamed bowler's, and
+// only whole lines of a known hand believed.
+TEST(BowlersHand, EachBowlersReadDefensivelyAndSavedWhole)
 {
     ScratchFolder data;
     setenv("XDG_DATA_HOME", data.path.c_str(), 1);
-    EXPECT_EQ(savedHand(), Hand::right) << "no file";
-    saveHand(Hand::left);
-    EXPECT_EQ(savedHand(), Hand::left);
+    EXPECT_EQ(savedHand(""), Hand::right) << "no file";
+    saveHand("Ann", Hand::left);
+    saveHand("", Hand::left);
+    saveHand("Ann", Hand::right);
+    EXPECT_EQ(savedHand("Ann"), Hand::right);
+    EXPECT_EQ(savedHand(""), Hand::left);
+    EXPECT_EQ(savedHand("Bo"), Hand::right);
+    for (int i = 0; i < bowlersKept; i++)
+        saveHand(std::to_string(i).c_str(), Hand::left);
+    EXPECT_EQ(savedHand("0"), Hand::left);
+    EXPECT_EQ(savedHand(""), Hand::right) << "the oldest dropped past bowlersKept";
     const std::string file = data / "bowling/hand";
-    for (const auto& [text, hand] : {std::pair("right\n", Hand::right), std::pair("left\n", Hand::left),
-                                     std::pair("left", Hand::right), std::pair("leftover\n", Hand::right),
-                                     std::pair("", Hand::right), std::pair("left\nleft\n", Hand::right)}) {
+    for (const auto& [text, hand] : {std::pair("left\n", Hand::left), std::pair("left", Hand::right),
+                                     std::pair("leftover\n", Hand::right), std::pair("left\tAnn\n", Hand::right),
+                                     std::pair("right\nleft\n", Hand::left), std::pair("", Hand::right)}) {
         FILE* written = fopen(file.c_str(), "w");
         fputs(text, written);
         fclose(written);
-        EXPECT_EQ(savedHand(), hand) << '"' << text << '"';
+        EXPECT_EQ(savedHand(""), hand) << '"' << text << '"';
     }
     unsetenv("XDG_DATA_HOME");
 }

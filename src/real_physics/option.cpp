@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
+#include "command_line.h"
 #include "lane_geometry.h"
 #include "real_physics/hand.h"
 #include "real_physics/lane_to_scene.h"
@@ -163,7 +166,24 @@ private:
 class RealRoll : public RollPhysics {
 public:
     int spin = 0;  // steps of hook to the hand's natural side, negative to the other
-    Hand hand = savedHand();
+
+    // The hand of the bowler up, read again as another comes up.
+    Hand hand() const
+    {
+        const char* bowler = bowlerUp();
+        if (!handKnown || strcmp(bowler, handOf) != 0) {
+            snprintf(handOf, sizeof handOf, "%s", bowler);
+            knownHand = savedHand(bowler);
+            handKnown = true;
+        }
+        return knownHand;
+    }
+
+    void switchHand()
+    {
+        knownHand = hand() == Hand::right ? Hand::left : Hand::right;
+        saveHand(handOf, knownHand);
+    }
     double releasedSpeed = 0;  // m/s, of the last ball released; 0 before the first
 
     void release(const Release& release) override
@@ -207,7 +227,7 @@ public:
         } else if (layer == Layer::meter) {
             drawSpin(hookSide(), strongestSpin);
             const Turn& turn = gameTurn();
-            drawAimLabels(hand, turn.currentState == rolling ? 0 : boardAt(aimAtArrows(turn)), releasedSpeed);
+            drawAimLabels(hand(), turn.currentState == rolling ? 0 : boardAt(aimAtArrows(turn)), releasedSpeed);
         }
     }
 
@@ -215,14 +235,18 @@ public:
     int boardAt(float x) const
     {
         const double fromRight = (laneEdge - x) / (2 * laneEdge) * laneBoards;
-        const double fromEdge = hand == Hand::right ? fromRight : laneBoards - fromRight;
+        const double fromEdge = hand() == Hand::right ? fromRight : laneBoards - fromRight;
         return std::clamp((int)std::floor(fromEdge) + 1, 1, laneBoards);
     }
 
     // Steps of hook to +x, positive, or to -x.
-    int hookSide() const { return spin * naturalHookSide(hand); }
+    int hookSide() const { return spin * naturalHookSide(hand()); }
 
 private:
+    mutable bool handKnown = false;
+    mutable char handOf[bowlerNameRoom] = "";
+    mutable Hand knownHand = Hand::right;
+
     LaneRoll played{true};
     LaneRoll again{false};
 };
@@ -233,8 +257,7 @@ public:
     {
         if (gameTurn().currentState != aiming || (key != 'l' && key != 'L'))
             return false;
-        roll.hand = roll.hand == Hand::right ? Hand::left : Hand::right;
-        saveHand(roll.hand);
+        roll.switchHand();
         glutPostRedisplay();
         return true;
     }

@@ -247,6 +247,8 @@ class ScoreOption : public PlayerOption {
         return scoring && !gameOver() && (ballCount[0] > 0 || gameTurn().currentState == rolling);
     }
 
+    const char* bowlerUp() override { return scoring ? bowlers.names[bowlers.up] : nullptr; }
+
     void drawLayer(Layer layer, const Turn&) override
     {
         if (scoring && layer == Layer::strip)
