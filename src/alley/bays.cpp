@@ -7,10 +7,10 @@
 
 #include "alley/layout.h"
 #include "alley/pieces.h"
+#include "assets/assets.h"
 
 namespace alley {
 
-static const GLuint laneTexture = 2;  // the lane's picture, as the game loads it
 static const int gutterSlices = 6;    // across a gutter's arc
 static const int gutterLengths = 2;   // along it, for the light
 static const double cushionFoldsApart = 0.25;
@@ -30,7 +30,7 @@ void drawLanes(const Textures&)
 {
     const double st[4][2] = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, laneTexture);
+    glBindTexture(GL_TEXTURE_2D, floorTexture);  // the written lane's picture
     glBegin(GL_QUADS);
     for (int bay = -baysEachSide; bay <= baysEachSide; bay++) {
         const double left = bayX(bay) - laneEdge, right = bayX(bay) + laneEdge;

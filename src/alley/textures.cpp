@@ -12,6 +12,7 @@
 
 #include "alley/layout.h"
 #include "alley/pieces.h"
+#include "vector3d.h"
 
 namespace alley {
 
@@ -153,7 +154,7 @@ Colour masking(double s, double t)
 // The cushion: black fabric hanging in folds.
 Colour cushion(double s, double t)
 {
-    const double fold = 0.5 + 0.5 * std::sin(2 * M_PI * s + 0.3 * noise(s * 4, t * 3, 4, 13));
+    const double fold = 0.5 + 0.5 * std::sin(2 * pi * s + 0.3 * noise(s * 4, t * 3, 4, 13));
     return Colour{0.03, 0.03, 0.035} + Colour{0.05, 0.05, 0.055} * fold;
 }
 
