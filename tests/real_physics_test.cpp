@@ -73,7 +73,7 @@ TEST(RealPhysics, RackedPinsStandStillWhileAGutterBallGoesByDownInTheGutter)
         racked[pin] = lane.pinPlace(pin);
     lane.release(bowled(0.45, 2, 8, 0));
     double lowest = ballRadius;  // the ball's lowest point in the gutter, beside the pins
-    for (int step = 0; step < 10 * 240; step++) {
+    for (int step = 0; step < 10 * LaneWorld::stepsPerSecond; step++) {
         lane.step();
         for (const Knock& knock : lane.knocks())
             ASSERT_NE(knock.first, Surface::pin) << "at step " << step;
@@ -242,7 +242,7 @@ TEST(RealPhysics, PocketHitsCarryAndSettleAsOnARealLane)
                 lastQuarter.pop_front();
         }
         strikes += lane.pinsStanding() == 0;
-        EXPECT_LT(step - touched, 4 * 240) << "throw " << i;
+        EXPECT_LT(step - touched, 4 * LaneWorld::stepsPerSecond) << "throw " << i;
         for (int pin = 0; pin < pinCount; pin++) {
             const btVector3& last = lastQuarter.back()[pin];
             const double moved = last.y() > 0 ? (last - lastQuarter.front()[pin]).length() : 0;

@@ -20,9 +20,9 @@ static const btScalar uprightCosine = 0.99985f;  // 1 degree
 // A resting pin presses about 0.06 N s on the deck each step; a knock is
 // more than this and was not there the step before.
 static const float knockImpulse = 0.2f;
-static const int settledSteps = 60;           // everything still for 0.25 s
-static const int stepsAfterPit = 3 * 240;     // 3 s after the ball drops into the pit
-static const int longestRoll = 20 * 240;
+static const int settledSteps = LaneWorld::stepsPerSecond / 4;  // everything still for 0.25 s
+static const int stepsAfterPit = 3 * LaneWorld::stepsPerSecond;  // after the ball drops into the pit
+static const int longestRoll = 20 * LaneWorld::stepsPerSecond;
 static const btScalar gravity = -9.81f;
 // The ball's centre no higher than this over its radius: it touches the lane.
 static const btScalar onLaneTolerance = 0.002f;

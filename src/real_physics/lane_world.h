@@ -49,7 +49,8 @@ struct Knock {
 
 class LaneWorld {
 public:
-    static constexpr double stepSeconds = 1.0 / 240;
+    static constexpr int stepsPerSecond = 240;
+    static constexpr double stepSeconds = 1.0 / stepsPerSecond;
 
     // A full rack, no ball.
     LaneWorld();
