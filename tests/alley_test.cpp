@@ -3,8 +3,6 @@
 // stand where the rigid pins meet them.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "alley/layout.h"
 #include "alley/pieces.h"
 #include "alley/pinsetter.h"

@@ -7,7 +7,6 @@
 
 #include <cctype>
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>

@@ -9,7 +9,6 @@
 #include <deque>
 #include <random>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
