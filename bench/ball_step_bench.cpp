@@ -33,7 +33,7 @@ static void fiveFallingPastFiveUpright(benchmark::State& state)
         glutRecorder::clear();
         moveBall(0);
     }
-    if (std::count_if(pins, pins + 10, [](Pin& pin) { return pin.isFalling(); }) != 5)
+    if (std::count_if(pins, pins + pinCount, [](Pin& pin) { return pin.isFalling(); }) != 5)
         state.SkipWithError("a pin was struck or stopped: the steps were not all alike");
 }
 BENCHMARK(fiveFallingPastFiveUpright);
