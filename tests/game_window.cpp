@@ -61,6 +61,24 @@ void restoreStartState()
     glutRecorder::clear();
 }
 
+void aim(int slides, int turns)
+{
+    for (int i = 0; i < std::abs(slides); i++)
+        keyboard(slides > 0 ? 'd' : 'a', 0, 0);
+    for (int i = 0; i < std::abs(turns); i++)
+        specialKeyboard(turns > 0 ? GLUT_KEY_RIGHT : GLUT_KEY_LEFT, 0, 0);
+}
+
+void bowl(int slides, int turns, int meterMilliseconds)
+{
+    aim(slides, turns);
+    keyboard(' ', 0, 0);
+    glutRecorder::now += meterMilliseconds;
+    keyboard(' ', 0, 0);
+    while (currentState != aiming && glutRecorder::runNextTimer()) {
+    }
+}
+
 bool resizeGameWindow(int w, int h)
 {
     if (glutGet(GLUT_WINDOW_WIDTH) == w && glutGet(GLUT_WINDOW_HEIGHT) == h) {

@@ -13,6 +13,12 @@ void openGameWindow(int argc, char** argv);
 // start; the recorded timers and redraws cleared.
 void restoreStartState();
 
+// Slides and aims the ball with the keys.
+void aim(int slides, int turns);
+// Aims, presses Space, lets the clock run on this long (a real ball's meter
+// goes by it), releases the ball and runs the game's timers until it waits again.
+void bowl(int slides, int turns, int meterMilliseconds = 0);
+
 // Resizes the real window and waits until the game's reshape callback has
 // had the new size; false if it never comes.
 bool resizeGameWindow(int w, int h);

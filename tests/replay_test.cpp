@@ -54,20 +54,6 @@ public:
 
 Listener listener;
 
-// Slides, aims and releases the ball at full power, and runs the game's
-// timers until it waits again; a replay that starts then waits too.
-void bowl(int slides, int turns)
-{
-    for (int i = 0; i < std::abs(slides); i++)
-        keyboard(slides > 0 ? 'd' : 'a', 0, 0);
-    for (int i = 0; i < std::abs(turns); i++)
-        specialKeyboard(turns > 0 ? GLUT_KEY_RIGHT : GLUT_KEY_LEFT, 0, 0);
-    keyboard(' ', 0, 0);
-    keyboard(' ', 0, 0);
-    while (currentState != aiming && glutRecorder::runNextTimer()) {
-    }
-}
-
 bool replaying() { return door::drawPicture(); }
 
 // Presses R and runs the replay to its end, drawing a picture now and then;

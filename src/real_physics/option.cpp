@@ -41,8 +41,10 @@ static bool heard(const Knock& knock, ContactKind& kind)
         kind = ContactKind::ballPin;
     else if (knock.first == Surface::pin && knock.second == Surface::pin)
         kind = ContactKind::pinPin;
-    else if (knock.first == Surface::kickback)
-        kind = knock.second == Surface::pin ? ContactKind::pinKickback : ContactKind::ballKickback;
+    else if (knock.first == Surface::kickback && knock.second == Surface::pin)
+        kind = ContactKind::pinKickback;
+    else if (knock.first == Surface::kickback)  // the bumpers lie over the gutters, the kickbacks beyond
+        kind = std::fabs(knock.where.x()) < real::gutterOuterX ? ContactKind::ballBumper : ContactKind::ballKickback;
     else if (knock.second == Surface::pin)
         kind = ContactKind::pinDeck;  // on the deck, in a gutter or in the pit
     else
