@@ -108,8 +108,7 @@ TEST(PlayerWindow, APausedThrowEndsAsOneNeverPaused)
                 attachOption(realPhysicsOption());
             attachOption(playerWindow(0, nullptr));
             newGame();
-            for (int i = 0; i < 20; i++)
-                keyboard('d', 0, 0);
+            aim(20, 0);
             keyboard(' ', 0, 0);
             run(3, pause);
             keyboard(' ', 0, 0);
