@@ -36,8 +36,7 @@ throw() {  # KEYS...
   wait_until same lane.png "$lane" "${skip[@]}"
   bytes
 }
-# Where the mix is not measured, the arrows end the player's pinsetter
-# cycle, the aim left as it was.
+# Where no mix is measured, the arrows end the pinsetter's cycle, aim unchanged.
 skip=(Left Right) && [[ $case = throws || $case = silent ]] && skip=()
 new_view() { xdotool "$@"; wait_until differs lane.png "$lane"; grab lane.png "$lane"; }
 # sox's Maximum or RMS amplitude of channel 1, 2 or - (both) between mix sizes.
