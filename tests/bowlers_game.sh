@@ -18,13 +18,13 @@ ball() {
   xdotool key --delay 0 space space  # at full power: the meter has not stepped
   wait_until differs before.png "$strip"
 }
-gutter=$(printf 'a %.0s' $(seq 25))
+gutter=$(printf 'Left %.0s' $(seq 10))  # 20 degrees: the gutter well before the pins
 # Bo's Left Right aims straight as before, and ends the replay a split of
 # his may have started, which would take the Space. The best games on t
 # show over play, which goes on: his keys, Space too, still play.
 for _ in $(seq 10); do
-  ball $gutter Left Left Left Left Left
-  ball $gutter Left Left Left Left Left
+  ball $gutter
+  ball $gutter
   ball t Left Right
   ball Left Right
 done

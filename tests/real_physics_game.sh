@@ -9,17 +9,17 @@ export XDG_DATA_HOME=$scratch
 start_game "$game" --real-physics --score
 wait_until differs xc:black
 
-# Twice a second space twice: the first starts the meter while the ball
+# Space twice, again and again: the first starts the meter while the ball
 # waits and the second releases it at once; while a ball rolls both do
 # nothing. Now and then the spin and the aim change too.
-for press in $(seq 600); do
+for press in $(seq 1500); do
   grep -q '^Game over' output && break
-  case $((press % 4)) in
+  case $((press % 8)) in
     1) xdotool key --delay 20 Up Left ;;
-    3) xdotool key --delay 20 Down Down Right ;;
+    5) xdotool key --delay 20 Down Down Right ;;
   esac
   xdotool key --delay 20 space space
-  sleep 0.5
+  sleep 0.1
 done
 kill "$pid"
 wait "$pid" || true

@@ -27,8 +27,9 @@ start_game() {
 # as after a quit, where import would wait for it; wait_until grabs it until
 # it is the same as a picture taken before (same) or until it is not (differs).
 grab() { timeout 10 import -window "$window" ${2:+-crop "$2"} "$1" || fail "no window to grab"; }
-wait_until() {  # same|differs REFERENCE [WxH+X+Y]
+wait_until() {  # same|differs REFERENCE [WxH+X+Y [KEY... pressed before each look]]
   for _ in $(seq 100); do
+    [ $# -le 3 ] || xdotool key "${@:4}"
     grab now.png "${3:-}"
     pixels=$(compare -metric AE -size 500x500 "$2" now.png null: 2>&1 || true)
     [ "$1" = same ] && [ "$pixels" = 0 ] && return 0
