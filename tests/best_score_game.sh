@@ -2,8 +2,9 @@
 # best_score_game.sh GAME_FOLDER: --score played with real keys to a game's
 # end, twice, while this test holds the best games' lock as another game
 # would. The first game's end is told at once and its best saved by the
-# running game as the lock is let go; the second, ended by SIGTERM while its
-# best waits, saves it as the lock is let go and only then ends.
+# running game as the lock is let go. The second's is told with the window
+# answering at once; ended by SIGTERM while its best waits, the game saves
+# it as the lock is let go and only then ends.
 set -euo pipefail
 source "$(dirname "$0")/x_game.sh" "$1"
 export XDG_DATA_HOME=$scratch
@@ -38,6 +39,10 @@ saved
 rm bowling/best-games && flock 7
 play_to_end 2
 not_saved_yet
+# Meanwhile the window answers at once: Esc pauses, and again plays on.
+grab over.png && start=${EPOCHREALTIME/./} && xdotool key Escape
+wait_until differs over.png && (( ${EPOCHREALTIME/./} - start < 1000000 )) || fail "no answer for $(( (${EPOCHREALTIME/./} - start) / 1000 )) ms"
+xdotool key Escape
 sleep 2.5  # past the game's tries
 kill -TERM "$pid" && sleep 0.3 && flock -u 7
 status=0 && wait "$pid" || status=$?
