@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,22 +21,41 @@ static void openIfClosed(int descriptor)
 // flags are put back as the game exits, for whoever shares it.
 static int socketFlags[STDERR_FILENO + 1] = {-1, -1, -1};
 
-void restoreStandardStreams()
+static void putSocketFlagsBack()
 {
-    // What stdio holds goes now, or is dropped, not written blocking later.
-    fflush(stdout);
-    fflush(stderr);
     for (int descriptor = STDOUT_FILENO; descriptor <= STDERR_FILENO; descriptor++)
         if (socketFlags[descriptor] != -1)
             fcntl(descriptor, F_SETFL, socketFlags[descriptor]);
 }
 
+void restoreStandardStreams()
+{
+    // What stdio holds goes now, or is dropped, not written blocking later.
+    fflush(stdout);
+    fflush(stderr);
+    putSocketFlagsBack();
+}
+
+void endAsSignalled(int number)
+{
+    putSocketFlagsBack();
+    signal(number, SIG_DFL);
+    raise(number);
+}
+
+// A logout or a closed terminal ends the game by a signal, which skips
+// atexit; one the player has ignored stays ignored.
 static void neverWaitOnSocket(int descriptor)
 {
     const int flags = fcntl(descriptor, F_GETFL);
     if (flags == -1 || (flags & O_NONBLOCK) || fcntl(descriptor, F_SETFL, flags | O_NONBLOCK) == -1)
         return;
     socketFlags[descriptor] = flags;
+    for (int number : endingSignals) {
+        struct sigaction now = {};
+        if (sigaction(number, nullptr, &now) == 0 && now.sa_handler == SIG_DFL)
+            signal(number, endAsSignalled);
+    }
 }
 
 // O_NONBLOCK set on the inherited description would reach the shell's

@@ -2,6 +2,8 @@
 // opens anything else.
 #pragma once
 
+#include <csignal>
+
 // Opens a closed descriptor 0, 1 or 2 on /dev/null, so that nothing the
 // game prints can land in a file or connection opened later in its place
 // (the X server's, for one). Then gives standard output and error, where
@@ -13,3 +15,8 @@
 void prepareStandardStreams();
 // Puts a socket's blocking back now, for an exit that skips atexit.
 void restoreStandardStreams();
+
+// The signals that end the game as a session ends, and how a handler of
+// them ends it: the socket's blocking put back, then as the signal would.
+constexpr int endingSignals[] = {SIGHUP, SIGINT, SIGTERM};
+void endAsSignalled(int number);

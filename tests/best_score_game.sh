@@ -2,8 +2,8 @@
 # best_score_game.sh GAME_FOLDER ENDING: --score played with real keys to a
 # game's end while this test holds the best games' lock as another game
 # would: its end is told at once, and its best saved as the lock is let go,
-# by the running game (let_go) or, ended by SIGTERM while its best waits,
-# before it ends (signal).
+# by the running game (let_go) or, ended by SIGTERM while its best waits and
+# its window still answers, before it ends (signal).
 set -euo pipefail
 ending=$2
 source "$(dirname "$0")/x_game.sh" "$1"
@@ -22,6 +22,11 @@ done
 tail -n 1 output | grep -qE '^Game over: [0-9]+ points, best game [0-9]+, not saved yet$' || fail "output: $(cat output)"
 
 if [ "$ending" = signal ]; then
+  # While the game tries for the lock, Esc pauses at once, and again plays on.
+  grab over.png && start=${EPOCHREALTIME/./} && xdotool key Escape
+  wait_until differs over.png && (( ${EPOCHREALTIME/./} - start < 1500000 )) ||
+    fail "no answer for $(( (${EPOCHREALTIME/./} - start) / 1000 )) ms"
+  xdotool key Escape
   sleep 2.5  # past the game's tries
   kill -TERM "$pid" && sleep 0.3 && flock -u 7
   status=0 && wait "$pid" || status=$?

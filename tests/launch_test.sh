@@ -28,19 +28,23 @@ stopped terminal (as by Ctrl+S)	exec script -qec "perl -MPOSIX -e 'tcflow(1, TCO
 CASES
 
 # Both on a UNIX socket whose reader never reads, filled up: the game plays,
-# and once it has quit the socket it shares blocks again.
-echo "stalled socket for both"
-perl -MSocket -MFcntl -e '
-  socketpair(my $ours, my $unread, AF_UNIX, SOCK_STREAM, PF_UNSPEC) or die;
-  fcntl($ours, F_SETFL, O_NONBLOCK); 1 while syswrite($ours, "x" x 4096); fcntl($ours, F_SETFL, 0);
-  my $pid = fork // die;
-  if (!$pid) { open STDOUT, ">&", $ours; open STDERR, ">&", $ours; exec @ARGV; die }
-  waitpid $pid, 0;
-  print $? >> 8, fcntl($ours, F_GETFL, 0) & O_NONBLOCK ? " non-blocking" : " blocking";
-' "$game" --score >socket_status &
-window=$(timeout 10 xdotool search --sync --name '^Bowling$' | head -n 1)
-wait_until differs xc:black
-xdotool windowfocus --sync "$window" key Escape q
-wait $!
-[ "$(cat socket_status)" = "0 blocking" ] || fail "after the socket: $(cat socket_status)"
+# and once it has quit, or a signal has ended it, the socket it shares
+# blocks again.
+for ending in quit TERM; do
+  echo "stalled socket for both, then $ending"
+  perl -MSocket -MFcntl -e '
+    socketpair(my $ours, my $unread, AF_UNIX, SOCK_STREAM, PF_UNSPEC) or die;
+    fcntl($ours, F_SETFL, O_NONBLOCK); 1 while syswrite($ours, "x" x 4096); fcntl($ours, F_SETFL, 0);
+    my $pid = fork // die;
+    if (!$pid) { open STDOUT, ">&", $ours; open STDERR, ">&", $ours; exec @ARGV; die }
+    open my $file, ">", "game_pid" or die; print $file $pid; close $file;
+    waitpid $pid, 0;
+    print $?, fcntl($ours, F_GETFL, 0) & O_NONBLOCK ? " non-blocking" : " blocking";
+  ' "$game" --score >socket_status &
+  window=$(timeout 10 xdotool search --sync --name '^Bowling$' | head -n 1)
+  wait_until differs xc:black
+  [ $ending = quit ] && xdotool windowfocus --sync "$window" key Escape q || kill -TERM "$(cat game_pid)"
+  wait $!
+  [ "$(cat socket_status)" = "$([ $ending = quit ] && echo 0 || echo 15) blocking" ] || fail "after the socket: $(cat socket_status)"
+done
 echo "every launch drew its window and answered"

@@ -149,6 +149,15 @@ static Ended elsewhere(const std::function<void()>& game, const std::function<vo
     return ended;
 }
 
+// A panel's lines, printed in place of drawing it.
+extern "C" void __wrap__Z9drawPanelPKcPKS0_i(const char* title, const char* const* lines, int count)
+{
+    printf("%s", title);
+    for (int i = 0; i < count; i++)
+        printf("|%s", lines[i]);
+    printf("\n"), fflush(stdout);
+}
+
 // today's date for %D in text and folder for %F.
 static std::string filled(std::string text, const std::string& folder)
 {
@@ -173,7 +182,7 @@ TEST(BestGames, KeptSortedMergedAndNeverTrusted)
                            // if any, or 0 for none
         int first, second;
         bool racing;
-        long sizeLimit;    // for the first game's files; -1 for none
+        long sizeLimit;    // for the first game's files, its game-over panel printed; -1 for none
         const char* out;
         std::string err, after;
     };
@@ -223,7 +232,8 @@ TEST(BestGames, KeptSortedMergedAndNeverTrusted)
          "bowling: cannot save the best game: %F/bowling/best-games.lock: Not a directory\n"
          "bowling: cannot save the best game: %F/bowling/best-games.lock: Not a directory\n", "bowling=a plain file\n "},
         {"bowling/best-games", S_IFREG, "60\t-\t\n", 80, 0, false, 2,
-         "Game over: 80 points, best game 60, not saved\nGame over: 0 points, best game 60\n",
+         "Game over: 80 points, best game 60, not saved\nGame over|80 points|Best game: 60|This game could not be saved|"
+         "1.\t60\t?\t?|Space: new game\nGame over: 0 points, best game 60\n",
          "bowling: cannot save the best game in %F/bowling: File too large\n", "bowling/best-games=60\t-\t\n0\t%D\t\n "},
         {"bowling/best-games", S_IFLNK, "10\t-\t\n", 80, 0, false, -1, kept, "",
          std::string("bowling/best-games->../synced/best synced/best=80\t%D\t\n10\t-\t\n0\t%D\t\n ")},
@@ -275,6 +285,8 @@ TEST(BestGames, KeptSortedMergedAndNeverTrusted)
             const rlimit limit = {(rlim_t)c.sizeLimit, (rlim_t)c.sizeLimit};
             if (c.sizeLimit < 0 || setrlimit(RLIMIT_FSIZE, &limit) == 0)
                 play(c.first);
+            if (c.sizeLimit >= 0)
+                scoreOption().drawLayer(Layer::panel, gameTurn());
         }, [](pid_t) {});
         fputs(first.out.c_str(), stdout), fputs(first.err.c_str(), stderr);
         if (!c.racing)

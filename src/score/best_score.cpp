@@ -22,6 +22,7 @@
 #include <ctime>
 
 #include "data_folder.h"
+#include "standard_streams.h"
 #include "score/best_file.h"
 #include "score/best_table.h"
 #include "score/score.h"
@@ -268,8 +269,7 @@ static void endingSignal(int number)
     }
     if (waitingAtSignal)
         saveAtSignal();
-    signal(number, SIG_DFL);
-    raise(number);
+    endAsSignalled(number);
 }
 
 // Before each save, as a signal may have been set to its default since;
@@ -277,15 +277,14 @@ static void endingSignal(int number)
 // others wait, so the save at a signal is never begun twice.
 static void catchEndingSignals()
 {
-    static const int ending[] = {SIGHUP, SIGINT, SIGTERM};
     struct sigaction now = {}, caught = {};
     caught.sa_handler = endingSignal;
     caught.sa_flags = SA_RESTART;
     sigemptyset(&caught.sa_mask);
-    for (int number : ending)
+    for (int number : endingSignals)
         sigaddset(&caught.sa_mask, number);
-    for (int number : ending)
-        if (sigaction(number, nullptr, &now) == 0 && now.sa_handler == SIG_DFL)
+    for (int number : endingSignals)
+        if (sigaction(number, nullptr, &now) == 0 && (now.sa_handler == SIG_DFL || now.sa_handler == endAsSignalled))
             sigaction(number, &caught, nullptr);
 }
 

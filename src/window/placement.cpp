@@ -61,17 +61,21 @@ void placeOnScreen(WindowPlacement& placement)
 }
 
 // The largest viewport the renderer takes: a larger window, as a window
-// manager or a program may make it, is sized back before a picture is drawn
-// at that size, which the renderer would not survive. Larger than the
-// screen is no harm.
+// manager or a program may make it, is sized back to the screen before a
+// picture is drawn at that size, which the renderer would not survive (and
+// at its limit draws at seconds a picture). Larger than the screen but
+// within the limit is no harm.
 void keepWithinLimits(const SceneLayout& layout)
 {
     GLint viewport[2] = {largestXSize, largestXSize};
     glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
     const int widest = std::min((int)viewport[0], largestXSize);
     const int tallest = std::min((int)viewport[1], largestXSize);
+    const int screenWidth = glutGet(GLUT_SCREEN_WIDTH);
+    const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
     if (layout.windowWidth > widest || layout.windowHeight > tallest)
-        glutReshapeWindow(std::min(layout.windowWidth, widest), std::min(layout.windowHeight, tallest));
+        glutReshapeWindow(std::min({layout.windowWidth, widest, screenWidth > 0 ? screenWidth : widest}),
+                          std::min({layout.windowHeight, tallest, screenHeight > 0 ? screenHeight : tallest}));
 }
 
 // The square scene sees 60 degrees up and down, and across: a wider one
