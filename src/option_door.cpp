@@ -170,6 +170,14 @@ const char* bowlerUp()
     return "";
 }
 
+const char* const* keysHint()
+{
+    for (int i = attachedCount - 1; i >= 0; i--)  // the panel on top first
+        if (const char* const* parts = attached[i]->keysHint())
+            return parts;
+    return nullptr;
+}
+
 void layOutAgain() { reshape(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)); }
 
 void reportContact(const Contact& contact) { callEach(&PlayerOption::contactMade, contact); }

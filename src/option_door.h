@@ -158,6 +158,9 @@ public:
     // The name of the bowler now up, "" for an unnamed one, where this
     // option keeps bowlers; nullptr where it does not.
     virtual const char* bowlerUp() { return nullptr; }
+    // While a panel of this option holds the keys: what they do there, as
+    // the hint's parts ending in nullptr; nullptr while it holds none.
+    virtual const char* const* keysHint() { return nullptr; }
     // GLUT wants a picture, first by the option attached last, whose picture
     // lies on top. True: the option has drawn it (with showTurn below);
     // false lets the game draw the turn as it stands.
@@ -229,6 +232,9 @@ void pauseGame(bool paused);
 bool gameUnderWay();
 // The bowler now up (bowlerUp above), "" where none is named.
 const char* bowlerUp();
+// What the keys do under the topmost panel that holds them (keysHint
+// above), nullptr where none does.
+const char* const* keysHint();
 // The scene laid out again in the window as it is, after an option changed
 // what it takes of the window.
 void layOutAgain();

@@ -141,6 +141,8 @@ TEST(PlayerWindow, TheGameOverPanelStandsAlone)
         key > 0 ? keyboard((unsigned char)key, 0, 0) : specialKeyboard(-key, 0, 0);
         EXPECT_TRUE(ballX == 0 && ballTheta == 0 && !useBumpers) << "key " << key;
     }
+    ASSERT_NE(keysHint(), nullptr);
+    EXPECT_STREQ(keysHint()[0], "Space: new game") << "the hint tells the panel's keys, not the game's";
     // Each of the window's panels alone, over the game-over panel as after it.
     for (unsigned char opens : {'\x1b', 'h'}) {
         keyboard(opens, 0, 0);
@@ -148,6 +150,7 @@ TEST(PlayerWindow, TheGameOverPanelStandsAlone)
         const std::vector<unsigned char> overGameOver = sceneRows();
         keyboard(opens, 0, 0);
         keyboard(' ', 0, 0);  // the next game
+        EXPECT_EQ(keysHint(), nullptr);
         keyboard(opens, 0, 0);
         display();
         EXPECT_TRUE(sceneRows() == overGameOver) << "panel opened by " << opens;

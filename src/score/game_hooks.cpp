@@ -249,6 +249,12 @@ class ScoreOption : public PlayerOption {
 
     const char* bowlerUp() override { return scoring ? bowlers.names[bowlers.up] : nullptr; }
 
+    const char* const* keysHint() override
+    {
+        static const char* const overKeys[] = {"Space: new game", "V: view", "Esc: pause", "F1: keys", nullptr};
+        return gameOverShown && !underPanel ? overKeys : nullptr;
+    }
+
     void drawLayer(Layer layer, const Turn&) override
     {
         if (scoring && layer == Layer::strip)

@@ -107,6 +107,12 @@ class StartPanel : public PlayerOption {
 
     bool takeSpecialKey(int key) override { return asking && key != GLUT_KEY_F11; }
 
+    const char* const* keysHint() override
+    {
+        static const char* const askingKeys[] = {"Type: a name", "Tab: next", "Enter: bowl", "F11: full screen", nullptr};
+        return asking ? askingKeys : nullptr;
+    }
+
     void drawLayer(Layer layer, const Turn&) override
     {
         if (asking && layer == Layer::panel)

@@ -2,6 +2,7 @@
 // started the game from a menu and never saw --help.
 #include <GL/gl.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <vector>
 
@@ -13,13 +14,15 @@ static const float hintCapHeight = 8;
 static const float leastGap = 10;  // strip units between two parts
 
 // The keys a player needs now, then Esc and F1 where the strip has room
-// for them; the gaps between the parts all alike.
-static void drawParts(std::vector<const char*> parts)
+// for them (the game's own keys); the gaps between the parts all alike.
+static void drawParts(std::vector<const char*> parts, bool escAndF1 = true)
 {
     float width = 0;
     for (const char* part : parts)
         width += textWidth(part, hintCapHeight);
     for (const char* extra : {"Esc: pause", "F1: keys"}) {
+        if (!escAndF1)
+            break;
         const float more = textWidth(extra, hintCapHeight);
         if (width + more + leastGap * (parts.size() + 2) > stripUnitsWide)
             break;
@@ -38,6 +41,13 @@ static void drawParts(std::vector<const char*> parts)
 static void drawKeysNow()
 {
     glColor3f(0.85f, 0.85f, 0.6f);
+    if (const char* const* held = keysHint()) {  // a panel's keys, as it tells them
+        std::vector<const char*> parts;
+        for (; *held; held++)
+            parts.push_back(*held);
+        drawParts(parts, false);
+        return;
+    }
     const int state = gameTurn().currentState;
     if (state == aiming && keysAct(KeysOf::realBalls))
         drawParts({"A D: move", "Arrows: aim", "Up Down: hook", "L: hand", "Space: speed", "R: replay"});
@@ -51,6 +61,6 @@ static void drawKeysNow()
 
 void drawHint()
 {
-    const int state = gameTurn().currentState;
-    drawStripBand(StripBand::hint, &state, sizeof state, drawKeysNow);
+    const uintptr_t now[] = {(uintptr_t)gameTurn().currentState, (uintptr_t)keysHint()};
+    drawStripBand(StripBand::hint, now, sizeof now, drawKeysNow);
 }
