@@ -109,7 +109,8 @@ class StartPanel : public PlayerOption {
 
     const char* const* keysHint() override
     {
-        static const char* const askingKeys[] = {"Type: a name", "Tab: next", "Enter: bowl", "F11: full screen", nullptr};
+        static const char* const askingKeys[] = {"Type: a name", "Tab: next", "Enter: bowl", "F11: full screen",
+                                                 nullptr};
         return asking ? askingKeys : nullptr;
     }
 

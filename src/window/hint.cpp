@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <vector>
 
 #include "overlay/overlay.h"
 #include "window/window_parts.h"
@@ -13,50 +12,53 @@ static const float hintBaseline = 11;
 static const float hintCapHeight = 8;
 static const float leastGap = 10;  // strip units between two parts
 
-// The keys a player needs now, then Esc and F1 where the strip has room
-// for them (the game's own keys); the gaps between the parts all alike.
-static void drawParts(std::vector<const char*> parts, bool escAndF1 = true)
+static const int mostParts = 8;
+
+// The keys a player needs now, a list ending in nullptr, then Esc and F1
+// where the strip has room for them (the game's own keys); the gaps between
+// the parts all alike. No vector: its growth would ask a newer libstdc++
+// than the package names.
+static void drawParts(const char* const* given, bool escAndF1)
 {
+    const char* parts[mostParts];
+    int count = 0;
     float width = 0;
-    for (const char* part : parts)
-        width += textWidth(part, hintCapHeight);
+    for (; *given && count < mostParts; given++) {
+        parts[count++] = *given;
+        width += textWidth(*given, hintCapHeight);
+    }
     for (const char* extra : {"Esc: pause", "F1: keys"}) {
-        if (!escAndF1)
-            break;
         const float more = textWidth(extra, hintCapHeight);
-        if (width + more + leastGap * (parts.size() + 2) > stripUnitsWide)
+        if (!escAndF1 || count == mostParts || width + more + leastGap * (count + 2) > stripUnitsWide)
             break;
-        parts.push_back(extra);
+        parts[count++] = extra;
         width += more;
     }
-    const float gap = (stripUnitsWide - width) / (parts.size() + 1);
+    const float gap = (stripUnitsWide - width) / (count + 1);
     float left = gap;
-    for (const char* part : parts) {
-        const float partWidth = textWidth(part, hintCapHeight);
-        drawText(part, left + partWidth / 2, hintBaseline, hintCapHeight);
+    for (int part = 0; part < count; part++) {
+        const float partWidth = textWidth(parts[part], hintCapHeight);
+        drawText(parts[part], left + partWidth / 2, hintBaseline, hintCapHeight);
         left += partWidth + gap;
     }
 }
 
 static void drawKeysNow()
 {
+    static const char* const realAimingKeys[] = {"A D: move", "Arrows: aim", "Up Down: hook", "L: hand",
+                                                 "Space: speed", "R: replay", nullptr};
+    static const char* const aimingKeys[] = {"A D: move", "Arrows: aim", "B: bumpers", "Space: speed",
+                                             "R: replay", "V: view", nullptr};
+    static const char* const poweringKeys[] = {"Space: release the ball", "V: view", "Drag: camera", nullptr};
+    static const char* const rollingKeys[] = {"V: view", "Drag: camera", nullptr};
     glColor3f(0.85f, 0.85f, 0.6f);
-    if (const char* const* held = keysHint()) {  // a panel's keys, as it tells them
-        std::vector<const char*> parts;
-        for (; *held; held++)
-            parts.push_back(*held);
-        drawParts(parts, false);
-        return;
-    }
     const int state = gameTurn().currentState;
-    if (state == aiming && keysAct(KeysOf::realBalls))
-        drawParts({"A D: move", "Arrows: aim", "Up Down: hook", "L: hand", "Space: speed", "R: replay"});
+    if (const char* const* held = keysHint())  // a panel's keys, as it tells them
+        drawParts(held, false);
     else if (state == aiming)
-        drawParts({"A D: move", "Arrows: aim", "B: bumpers", "Space: speed", "R: replay", "V: view"});
-    else if (state == powering)
-        drawParts({"Space: release the ball", "V: view", "Drag: camera"});
+        drawParts(keysAct(KeysOf::realBalls) ? realAimingKeys : aimingKeys, true);
     else
-        drawParts({"V: view", "Drag: camera"});
+        drawParts(state == powering ? poweringKeys : rollingKeys, true);
 }
 
 void drawHint()
