@@ -36,8 +36,9 @@ throw() {  # KEYS...
   wait_until same lane.png "$lane" "${skip[@]}"
   bytes
 }
-# Where no mix is measured, the arrows end the pinsetter's cycle, aim unchanged.
-skip=(Left Right) && [[ $case = throws || $case = silent ]] && skip=()
+# Where no mix is measured, a key the game has no use for ends the pinsetter's
+# cycle. Not a pair that undoes itself: the roll may end between the two.
+skip=(x) && [[ $case = throws || $case = silent ]] && skip=()
 new_view() { xdotool "$@"; wait_until differs lane.png "$lane"; grab lane.png "$lane"; }
 # sox's Maximum or RMS amplitude of channel 1, 2 or - (both) between mix sizes.
 level() {  # WHAT CHANNEL FROM TO [EFFECT...]

@@ -7,7 +7,7 @@ x_screen=640x640x24
 source "$(dirname "${BASH_SOURCE[0]}")/own_display.sh"
 cd "$scratch"
 
-fail() { echo "FAILED: $*"; exit 1; }
+fail() { echo "FAILED: $*" >&2; exit 1; }
 
 # start_game FOLDER [OPTION...]: writes ./output and ./errors; sets pid and
 # window once it is shown: a window not yet mapped cannot take the focus. A
