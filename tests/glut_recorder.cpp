@@ -9,6 +9,7 @@ std::vector<ScheduledTimer> timers;
 int redisplays = 0;
 int now = 0;
 std::vector<int> swaps;
+void (*onRedisplay)() = [] {};
 
 void clear()
 {
@@ -16,6 +17,7 @@ void clear()
     redisplays = 0;
     now = 0;
     swaps.clear();
+    onRedisplay = [] {};
 }
 
 bool runNextTimer()
@@ -48,6 +50,7 @@ int __wrap_glutGet(GLenum what)
 void __wrap_glutPostRedisplay()
 {
     glutRecorder::redisplays++;
+    glutRecorder::onRedisplay();
     __real_glutPostRedisplay();
 }
 

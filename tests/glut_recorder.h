@@ -18,6 +18,7 @@ extern std::vector<ScheduledTimer> timers;  // armed and not yet run
 extern int redisplays;                      // requests since the last clear
 extern int now;                             // glutGet(GLUT_ELAPSED_TIME)
 extern std::vector<int> swaps;              // the clock at each picture shown since the last clear
+extern void (*onRedisplay)();               // called at each redraw request
 
 void clear();
 // Runs the oldest armed timer at its time; false when none is armed.
