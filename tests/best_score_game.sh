@@ -22,10 +22,10 @@ done
 tail -n 1 output | grep -qE '^Game over: [0-9]+ points, best game [0-9]+, not saved yet$' || fail "output: $(cat output)"
 
 if [ "$ending" = signal ]; then
-  # While the game tries for the lock, Esc pauses at once, and again plays on.
-  grab over.png && start=${EPOCHREALTIME/./} && xdotool key Escape
-  wait_until differs over.png && (( ${EPOCHREALTIME/./} - start < 1500000 )) ||
-    fail "no answer for $(( (${EPOCHREALTIME/./} - start) / 1000 )) ms"
+  # While the game tries for the lock, Esc pauses, and again plays on. That
+  # the tries never hold the game up is timed in-process, not through X.
+  grab over.png && xdotool key Escape
+  wait_until differs over.png
   xdotool key Escape
   sleep 2.5  # past the game's tries
   kill -TERM "$pid" && sleep 0.3 && flock -u 7
