@@ -22,8 +22,7 @@ done
 tail -n 1 output | grep -qE '^Game over: [0-9]+ points, best game [0-9]+, not saved yet$' || fail "output: $(cat output)"
 
 if [ "$ending" = signal ]; then
-  # While the game tries for the lock, Esc pauses, and again plays on. That
-  # the tries never hold the game up is timed in-process, not through X.
+  # While the game tries for the lock, Esc pauses, and again plays on.
   grab over.png && xdotool key Escape
   wait_until differs over.png
   xdotool key Escape
