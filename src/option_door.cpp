@@ -232,6 +232,7 @@ void readMeter(float& power, const Turn& shown) { callEach(&PlayerOption::readMe
 void ballReleased() { callEach(&PlayerOption::ballReleased); }
 void rollEnded() { callEach(&PlayerOption::rollEnded); }
 bool holdSetUp(void (*setUp)(int), int value) { return firstTakes(&PlayerOption::holdSetUp, setUp, value); }
+bool sweepsFallenPins() { return firstTakes(&PlayerOption::sweepsFallenPins); }
 void ballStepped() { callEach(&PlayerOption::ballStepped); }
 bool drawPicture()
 {

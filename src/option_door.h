@@ -177,6 +177,9 @@ public:
     // its middle lies (world units) and whether it stands. The option may
     // move it, by shift, as a pinsetter carries it.
     virtual void movePin(Vector3D& /*shift*/, const Vector3D& /*middle*/, bool /*standing*/) {}
+    // True: this option sweeps fallen pins off the deck, so a physics whose
+    // pins vanish as they fall lays them down until the next ball's set-up.
+    virtual bool sweepsFallenPins() { return false; }
     // As the program exits, in two rounds: every option saves what it keeps,
     // then every option lets its devices go (which may end the process).
     virtual void saveAtExit() {}
@@ -266,6 +269,7 @@ void readMeter(float& power, const Turn& shown);
 void ballReleased();
 void rollEnded();
 bool holdSetUp(void (*setUp)(int), int value);
+bool sweepsFallenPins();
 void ballStepped();
 bool drawPicture();
 void placeCamera(Camera& camera, const Turn& shown);

@@ -27,6 +27,7 @@ public:
     std::vector<Turn> steps;  // after each ball step, the last as the roll ended
     std::string told;         // contacts and roll ends, in order
     int endedAt = 0;          // the clock as the last roll ended
+    int pinsDown = 0;         // drawn down, as the pinsetter is told of them
 
     void ballReleased() override
     {
@@ -50,6 +51,7 @@ public:
         told += "end\n";
         endedAt = glutRecorder::now;
     }
+    void movePin(Vector3D&, const Vector3D&, bool standing) override { pinsDown += !standing; }
 };
 
 Listener listener;
@@ -143,8 +145,8 @@ TEST_P(Replay, LeavesTheGameAndTheNextBallAsTheyWere)
 
 // The pinsetter holds the next ball for its cycle, under two seconds, the
 // turn as the roll left it; the game then stands, and the next ball rolls
-// and tells, exactly as without it. It stands still while the game is
-// paused; a key in it cuts it short.
+// and tells, exactly as without it. The pins down lie until it sweeps them.
+// It stands still while the game is paused; a key in it cuts it short.
 TEST_P(Replay, PinsetterLeavesTheGameAndTheNextBallAsTheyWere)
 {
     std::string told[2];
@@ -174,6 +176,8 @@ TEST_P(Replay, PinsetterLeavesTheGameAndTheNextBallAsTheyWere)
     keyboard(' ', 0, 0);
     while (listener.told.find("end") == std::string::npos && glutRecorder::runNextTimer()) {
     }
+    const auto pinsDownDrawn = [] { return listener.pinsDown = 0, display(), listener.pinsDown; };
+    EXPECT_EQ(pinsDownDrawn(), pinCount - pinsStanding()) << "the pins down lie for the sweep";
     const Turn ended = gameTurn();
     glutRecorder::runNextTimer();
     EXPECT_TRUE(gameTurn() == ended) << "the turn moved in the cycle";
@@ -185,6 +189,7 @@ TEST_P(Replay, PinsetterLeavesTheGameAndTheNextBallAsTheyWere)
     keyboard('d', 0, 0);
     EXPECT_EQ(gameTurn().currentState, aiming);
     EXPECT_NE(gameTurn().ballX, 0);
+    EXPECT_EQ(pinsDownDrawn(), 0) << "swept";
 }
 
 // After a frame's first ball that leaves a split or no pin, and only then,

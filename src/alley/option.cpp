@@ -67,6 +67,7 @@ public:
         return false;
     }
 
+    bool sweepsFallenPins() override { return true; }
     void gamePaused(bool paused) override { pausePinsetter(paused); }
     void gameRestarted() override { stopPinsetter(); }
 

@@ -163,18 +163,41 @@ private:
     }
 };
 
+// A pin as drawn: one that fell, where an option sweeps fallen pins,
+// lies on the deck where it fell rather than vanish.
+static Pin drawnPin(const Pin& pin, bool fell)
+{
+    if (!fell || pin.isShown() || !door::sweepsFallenPins())
+        return pin;
+    Pin lying = pin;
+    lying.show();
+    lying.setTilt(90);
+    return lying;
+}
+
 // The last roll again on the turn it is handed, telling no one.
 class WrittenReplay : public Roll {
 public:
     bool step(Turn& turn) override { return writtenStep(turn); }
-    void drawPins(const Turn& shown, float) override { ::drawPins(shown.pins); }
+    void drawPins(const Turn& shown, float) override
+    {
+        for (int i = 0; i < pinCount; i++)
+            drawnPin(shown.pins[i], rolledOn >> i & 1).draw();
+    }
     void drawBall(const Turn& shown, float) override { drawWrittenBall(shown); }
+
+    unsigned rolledOn = 0;  // the pins standing as the last roll began
 };
 
 // Steps the turn it is handed, the game's own, whose pins it counts.
 class WrittenRoll : public RollPhysics {
 public:
-    void release(const Release&) override { events.clear(); }
+    void release(const Release&) override
+    {
+        events.clear();
+        again.rolledOn = standingPins();
+        swept = false;
+    }
 
     bool step(Turn& turn) override
     {
@@ -201,6 +224,7 @@ public:
 
     void setUp(bool newRack) override
     {
+        swept = true;
         if (newRack)
             for (Pin& pin : pins)
                 pin.reset();
@@ -209,10 +233,12 @@ public:
     // Everything the written roll needs is in the turn the replay is handed.
     Roll& replay() override { return again; }
 
-    // Each where the options carry it; the pins down are not drawn.
+    // Each where the options carry it; the pins down are not drawn, but
+    // those of this roll lie until they are swept.
     void drawPins(const Turn& shown, float) override
     {
-        for (const Pin& pin : shown.pins) {
+        for (int i = 0; i < pinCount; i++) {
+            const Pin pin = drawnPin(shown.pins[i], !swept && (again.rolledOn >> i & 1));
             Vector3D shift = pinMoved(pin.base() + Vector3D(0, pinModelHeight / 2, 0), !pin.isFalling());
             if (shift == Vector3D(0, 0, 0)) {
                 pin.draw();  // where no option carries it: the calls of the plain game
@@ -234,6 +260,7 @@ public:
 private:
     WrittenEvents events;
     WrittenReplay again;
+    bool swept = true;  // the last roll's fallen pins are off the deck
 };
 
 }  // namespace
