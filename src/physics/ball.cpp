@@ -165,9 +165,9 @@ private:
 
 // A pin as drawn: one that fell, where an option sweeps fallen pins,
 // lies on the deck where it fell rather than vanish.
-static Pin drawnPin(const Pin& pin, bool fell)
+static Pin drawnPin(const Pin& pin, bool lies)
 {
-    if (!fell || pin.isShown() || !door::sweepsFallenPins())
+    if (!lies || pin.isShown())
         return pin;
     Pin lying = pin;
     lying.show();
@@ -181,8 +181,9 @@ public:
     bool step(Turn& turn) override { return writtenStep(turn); }
     void drawPins(const Turn& shown, float) override
     {
+        const unsigned lying = door::sweepsFallenPins() ? rolledOn : 0;
         for (int i = 0; i < pinCount; i++)
-            drawnPin(shown.pins[i], rolledOn >> i & 1).draw();
+            drawnPin(shown.pins[i], lying >> i & 1).draw();
     }
     void drawBall(const Turn& shown, float) override { drawWrittenBall(shown); }
 
@@ -237,8 +238,9 @@ public:
     // those of this roll lie until they are swept.
     void drawPins(const Turn& shown, float) override
     {
+        const unsigned lying = !swept && door::sweepsFallenPins() ? again.rolledOn : 0;
         for (int i = 0; i < pinCount; i++) {
-            const Pin pin = drawnPin(shown.pins[i], !swept && (again.rolledOn >> i & 1));
+            const Pin pin = drawnPin(shown.pins[i], lying >> i & 1);
             Vector3D shift = pinMoved(pin.base() + Vector3D(0, pinModelHeight / 2, 0), !pin.isFalling());
             if (shift == Vector3D(0, 0, 0)) {
                 pin.draw();  // where no option carries it: the calls of the plain game
